@@ -1,0 +1,10 @@
+#include "platform/calls.h"
+
+namespace platform {
+
+Calls& Live() {
+    static Calls calls;
+    return calls;
+}
+
+}  // namespace platform

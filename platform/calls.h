@@ -1,0 +1,19 @@
+#pragma once
+
+#include <windows.h>
+
+namespace platform {
+
+// The system calls whose arguments the program fixes. Everything goes through this one
+// table so that a test can record each call's arguments or make any call fail.
+struct Calls {
+    decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
+    decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
+    decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
+    decltype(&::MessageBoxW) MessageBoxW = &::MessageBoxW;
+};
+
+// The table in use; tests swap entries and restore them afterwards.
+Calls& Live();
+
+}  // namespace platform

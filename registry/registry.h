@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <windows.h>
+
+// The only code that touches the registry: writes one string value under a key named by its
+// full textual path, such as "HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\Main".
+namespace Registry {
+
+// The module's state, kept for the life of the process and overwritten by every call.
+extern HKEY RootKey;        // the root of the most recent split; nullptr: no root
+extern HKEY OpenedKey;      // the key the most recent write opened
+extern LONG ScratchStatus;  // the backslash position during a split, then each call's status
+
+// The predefined root key of that exact (case-sensitive) name, or nullptr.
+HKEY RootKeyFromName(std::wstring_view name);
+
+// Checks the path's form; a malformed one is shown in a message box and leaves rootKey null.
+// Otherwise keyPath becomes its subkey part and rootKey its root (null for an unknown name).
+void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey);
+
+// Writes value as the string value valueName under the key the path names; the key is opened,
+// never created. keyPath is left holding its subkey part. Returns ERROR_SUCCESS when the value
+// was written, otherwise the reason it was not.
+LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
+                      const std::wstring& value);
+
+}  // namespace Registry

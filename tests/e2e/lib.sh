@@ -1,0 +1,127 @@
+# Helpers for the end-to-end tests: start the real program in a Wine virtual desktop on the
+# test run's X display, find its windows, click and type as a person would, read the registry.
+# Needs WINEPREFIX and DISPLAY from the test run; MORVANE_ARTIFACTS is where screenshots go.
+
+set -euo pipefail
+
+E2E_DESKTOP=morvane-e2e
+E2E_SIZE=800x600
+ARTIFACTS=${MORVANE_ARTIFACTS:-/tmp/morvane-artifacts}
+mkdir -p "$ARTIFACTS"
+
+fail() {
+    echo "FAIL: $*" >&2
+    screenshot "failure-$(basename "$0" .sh)"
+    exit 1
+}
+
+# Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process.
+start_program() {
+    local exe=$1
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null 2>&1 &
+    PROGRAM_PID=$!
+    desktop_window >/dev/null
+}
+
+# The X window that shows the whole Wine desktop.
+desktop_window() {
+    local attempt id
+    for attempt in $(seq 1 100); do
+        id=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" 2>/dev/null | head -n 1 || true)
+        [[ -n "$id" ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    echo "no Wine desktop window" >&2
+    return 1
+}
+
+# Where the window with this caption and its controls are (see locate.cpp); only "end" when
+# the window is not there.
+locate() {
+    local out="$ARTIFACTS/locate.txt" attempt
+    rm -f "$out"
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$LOCATE" "$(winepath -w "$out")" "$1" \
+        >/dev/null 2>&1
+    for attempt in $(seq 1 100); do
+        [[ -f "$out" ]] && { tr -d '\r' <"$out"; return 0; }
+        sleep 0.1
+    done
+    echo "locate gave no answer" >&2
+    return 1
+}
+
+# The centre of the control showing this text in the window with that caption: "x y".
+# A text of the form "Class:" names the first control of that window class instead.
+control_centre() {
+    local caption=$1 text=$2
+    locate "$caption" | awk -v text="$text" '$1 == "control" {
+        line = $0; sub(/^control [-0-9]+ [-0-9]+ [^ ]+ ?/, "", line)
+        if (line == text || $4 ":" == text) { print $2, $3; exit }
+    }'
+}
+
+window_shown() { locate "$1" | grep -q '^window '; }
+
+wait_for_window() {
+    local caption=$1 attempt
+    for attempt in 1 2 3; do
+        window_shown "$caption" && return 0
+    done
+    fail "window '$caption' never appeared"
+}
+
+click_at() {
+    local desktop
+    desktop=$(desktop_window)
+    xdotool mousemove --window "$desktop" "$1" "$2" click 1
+    sleep 0.5
+}
+
+click_control() {
+    local centre
+    centre=$(control_centre "$1" "$2")
+    [[ -n "$centre" ]] || fail "no control '$2' in '$1'"
+    # shellcheck disable=SC2086
+    click_at $centre
+}
+
+type_text() {
+    xdotool type --delay 40 -- "$1"
+    sleep 0.3
+}
+
+press_keys() {
+    xdotool key "$@"
+    sleep 0.5
+}
+
+# The string value's data exactly as the registry holds it.
+registry_value() {
+    local key=$1 name=$2
+    wine reg query "$key" /v "$name" 2>/dev/null | tr -d '\r' |
+        awk -v name="$name" 'index($0, "    " name "    REG_SZ    ") == 1 {
+            print substr($0, length("    " name "    REG_SZ    ") + 1); found = 1 }
+            END { exit !found }'
+}
+
+delete_value() { wine reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
+
+screenshot() {
+    import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true
+}
+
+program_running() { pgrep -fx "$PROGRAM" >/dev/null; }
+
+wait_for_program_end() {
+    local attempt
+    for attempt in $(seq 1 50); do
+        program_running || return 0
+        sleep 0.2
+    done
+    fail "the program is still running"
+}
+
+stop_program() {
+    pkill -fx "$PROGRAM" 2>/dev/null || true
+    wait "$PROGRAM_PID" 2>/dev/null || true
+}

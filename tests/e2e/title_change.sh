@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Types a title and writes it per-user for "Windows NT/XP", then writes the default text
+# machine-wide for "Windows 95/98" and "Windows ME/2000", and leaves through Exit.
+PROGRAM=$1
+LOCATE=$2
+source "$(dirname "$0")/lib.sh"
+
+MAIN="Change the name on Internet Explorer"
+USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
+MACHINE_KEY='HKLM\Software\Microsoft\Internet Explorer\Main'
+
+delete_value "$USER_KEY" "Window Title"
+delete_value "$MACHINE_KEY" "Window Title"
+trap stop_program EXIT
+
+start_program "$PROGRAM"
+wait_for_window "$MAIN"
+screenshot main-window-start
+
+click_control "$MAIN" "Edit:"
+type_text "Susan's World"
+click_control "$MAIN" "Change to Typed Message"
+[[ "$(registry_value "$USER_KEY" "Window Title")" == "Susan's World" ]] ||
+    fail "per-user title not written"
+registry_value "$MACHINE_KEY" "Window Title" >/dev/null && fail "machine-wide title written too"
+screenshot main-window-changed
+
+click_control "$MAIN" "Windows 95/98"
+click_control "$MAIN" "Use Default"
+[[ "$(registry_value "$MACHINE_KEY" "Window Title")" == "Microsoft Internet Explorer" ]] ||
+    fail "default title not written machine-wide for Windows 95/98"
+
+delete_value "$MACHINE_KEY" "Window Title"
+click_control "$MAIN" "Windows ME/2000"
+click_control "$MAIN" "Use Default"
+[[ "$(registry_value "$MACHINE_KEY" "Window Title")" == "Microsoft Internet Explorer" ]] ||
+    fail "default title not written machine-wide for Windows ME/2000"
+[[ "$(registry_value "$USER_KEY" "Window Title")" == "Susan's World" ]] ||
+    fail "the per-user title changed"
+screenshot main-window-default
+
+click_control "$MAIN" "Exit"
+wait_for_program_end
+echo "e2e title change: passed"

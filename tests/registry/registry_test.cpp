@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include "registry/registry.h"
+#include "support/fake_platform.h"
+
+namespace {
+
+const std::wstring IeMain = L"Software\\Microsoft\\Internet Explorer\\Main";
+
+struct Split {
+    std::wstring keyPath;
+    HKEY root;
+};
+
+Split SplitOf(std::wstring keyPath) {
+    HKEY root = reinterpret_cast<HKEY>(static_cast<INT_PTR>(0x1234));
+    Registry::SplitKeyPath(keyPath, root);
+    return {keyPath, root};
+}
+
+class RegistryTest : public testing::Test {
+protected:
+    FakePlatform fake;
+    void SetUp() override { fake.FakeRegistry().FakeMessageBox(); }
+};
+
+TEST_F(RegistryTest, RootNamesMapToThePredefinedHandlesExactlyAndCaseSensitively) {
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_CLASSES_ROOT"), HKEY_CLASSES_ROOT);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_CURRENT_USER"), HKEY_CURRENT_USER);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_LOCAL_MACHINE"), HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_USERS"), HKEY_USERS);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_PERFORMANCE_DATA"), HKEY_PERFORMANCE_DATA);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_CURRENT_CONFIG"), HKEY_CURRENT_CONFIG);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_DYN_DATA"), HKEY_DYN_DATA);
+    // The handles are the platform's own predefined values, 0x80000000 to 0x80000006.
+    EXPECT_EQ(static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(HKEY_DYN_DATA)), 0x80000006u);
+
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_Current_User"), nullptr);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKEY_LOCAL_MACHINE "), nullptr);
+    EXPECT_EQ(Registry::RootKeyFromName(L"HKCU"), nullptr);
+    EXPECT_EQ(Registry::RootKeyFromName(L""), nullptr);
+}
+
+TEST_F(RegistryTest, SplitCutsAtTheFirstBackslashAndKeepsTheSubkeyInThePath) {
+    const Split user = SplitOf(L"HKEY_CURRENT_USER\\" + IeMain);
+    EXPECT_EQ(user.root, HKEY_CURRENT_USER);
+    EXPECT_EQ(user.keyPath, IeMain);
+    EXPECT_EQ(Registry::ScratchStatus, 18);  // the backslash's 1-based position
+
+    const Split machine = SplitOf(L"HKEY_LOCAL_MACHINE\\" + IeMain);
+    EXPECT_EQ(machine.root, HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(machine.keyPath, IeMain);
+
+    const Split rootAlone = SplitOf(L"HKEY_LOCAL_MACHINE");
+    EXPECT_EQ(rootAlone.root, HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(rootAlone.keyPath, L"");
+    EXPECT_EQ(Registry::ScratchStatus, 0);
+
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(RegistryTest, MalformedPathsShowTheFormatMessageAndNameNoRoot) {
+    for (const std::wstring path : {L"hkey_current_user\\Software", L"HKEY_CURRENT_USER\\Software\\",
+                                    L"HKEY", L"HKEY_LOCAL_MACHINE\\", L""}) {
+        SCOPED_TRACE(testing::Message() << "path of " << path.size() << " characters");
+        fake.boxes.clear();
+        const Split split = SplitOf(path);
+        EXPECT_EQ(split.root, nullptr);
+        EXPECT_EQ(split.keyPath, path);  // left as it was passed
+        ASSERT_EQ(fake.boxes.size(), 1u);
+        EXPECT_EQ(fake.boxes[0].text, L"Incorrect Format:\n\n" + path);
+        EXPECT_EQ(fake.boxes[0].caption, L"Morvane");
+        EXPECT_EQ(fake.boxes[0].style, 0u);
+    }
+}
+
+TEST_F(RegistryTest, AWellFormedPathWithAnUnknownRootIsSilentlyIgnored) {
+    const std::wstring paths[] = {L"HKEY_current_user\\" + IeMain, L"HKEY_NOWHERE\\Software",
+                                  L"HKEY_CURRENT_USERS"};
+    for (const std::wstring& path : paths) {
+        std::wstring keyPath = path;
+        EXPECT_NE(Registry::WriteStringValue(keyPath, L"Window Title", L"text"), ERROR_SUCCESS);
+        EXPECT_EQ(Registry::RootKey, nullptr);
+    }
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(fake.order.empty());  // nothing opened, nothing written
+}
+
+TEST_F(RegistryTest, AMalformedPathIsNeitherOpenedNorWritten) {
+    std::wstring keyPath = L"HKEY_CURRENT_USER\\";
+    EXPECT_NE(Registry::WriteStringValue(keyPath, L"Window Title", L"text"), ERROR_SUCCESS);
+    EXPECT_EQ(fake.order, std::vector<std::string>{"box"});
+}
+
+TEST_F(RegistryTest, WriteOpensForWritingSetsAStringAndCloses) {
+    std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
+    EXPECT_EQ(Registry::WriteStringValue(keyPath, L"Window Title", L"Susan's World"),
+              ERROR_SUCCESS);
+
+    EXPECT_EQ(fake.order, (std::vector<std::string>{"open", "set", "close"}));
+    const FakePlatform::Open& open = fake.opens.at(0);
+    EXPECT_EQ(open.root, HKEY_CURRENT_USER);
+    EXPECT_EQ(open.subkey, "Software\\Microsoft\\Internet Explorer\\Main");
+    EXPECT_EQ(open.options, 0u);
+    EXPECT_EQ(open.access, 0x20006u);
+
+    const FakePlatform::Set& set = fake.sets.at(0);
+    EXPECT_EQ(set.key, FakePlatform::OpenedKey);
+    EXPECT_EQ(set.name, "Window Title");
+    EXPECT_EQ(set.reserved, 0u);
+    EXPECT_EQ(set.type, 1u);  // REG_SZ
+    // Size in bytes with the terminating NUL, as a string value must be stored.
+    EXPECT_EQ(set.size, 14u);
+    EXPECT_EQ(set.data, std::string("Susan's World\0", 14));
+
+    EXPECT_EQ(fake.closes, std::vector<HKEY>{FakePlatform::OpenedKey});
+    EXPECT_EQ(keyPath, IeMain);  // the caller's variable holds the subkey part
+    EXPECT_EQ(Registry::OpenedKey, FakePlatform::OpenedKey);
+    EXPECT_EQ(Registry::ScratchStatus, ERROR_SUCCESS);
+}
+
+TEST_F(RegistryTest, AnEmptyValueIsStoredAsAnEmptyString) {
+    std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\" + IeMain;
+    Registry::WriteStringValue(keyPath, L"Window Title", L"");
+    ASSERT_EQ(fake.sets.size(), 1u);
+    EXPECT_EQ(fake.sets[0].size, 1u);
+    EXPECT_EQ(fake.sets[0].data, std::string(1, '\0'));
+    EXPECT_EQ(fake.opens[0].root, HKEY_LOCAL_MACHINE);
+}
+
+TEST_F(RegistryTest, TheRootAloneOpensTheRootItself) {
+    std::wstring keyPath = L"HKEY_LOCAL_MACHINE";
+    Registry::WriteStringValue(keyPath, L"Window Title", L"x");
+    ASSERT_EQ(fake.opens.size(), 1u);
+    EXPECT_EQ(fake.opens[0].root, HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(fake.opens[0].subkey, "");
+}
+
+TEST_F(RegistryTest, AFailedOpenWritesNothingAndReportsWhy) {
+    fake.openResult = ERROR_ACCESS_DENIED;
+    std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\" + IeMain;
+    EXPECT_EQ(Registry::WriteStringValue(keyPath, L"Window Title", L"x"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(fake.order, std::vector<std::string>{"open"});  // no set, nothing to close
+    EXPECT_EQ(Registry::ScratchStatus, ERROR_ACCESS_DENIED);
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(RegistryTest, AFailedSetStillClosesTheKeyAndIsReportedAsAFailure) {
+    fake.setResult = ERROR_ACCESS_DENIED;
+    std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
+    // The close succeeds, yet the value was not written: the set's status is what counts.
+    EXPECT_EQ(Registry::WriteStringValue(keyPath, L"Window Title", L"x"), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(fake.order, (std::vector<std::string>{"open", "set", "close"}));
+    EXPECT_EQ(Registry::ScratchStatus, ERROR_SUCCESS);  // the status of the last call, the close
+}
+
+TEST_F(RegistryTest, TextIsConvertedToTheAnsiCodePageAtTheCall) {
+    std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
+    Registry::WriteStringValue(keyPath, L"Window Title", L"\"Bill's\"\r\nExplorer");
+    ASSERT_EQ(fake.sets.size(), 1u);
+    EXPECT_EQ(fake.sets[0].data, std::string("\"Bill's\"\r\nExplorer\0", 19));
+    EXPECT_EQ(fake.sets[0].size, 19u);
+}
+
+// Run once more with the Japanese code page (932) as the system's ANSI code page.
+TEST_F(RegistryTest, DoubleByteTextIsStoredWholeWithItsByteLength) {
+    if (GetACP() != 932) {
+        if (const char* expected = std::getenv("MORVANE_EXPECT_CODE_PAGE"))
+            FAIL() << "expected code page " << expected << ", running with " << GetACP();
+        GTEST_SKIP() << "needs code page 932";
+    }
+    std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
+    Registry::WriteStringValue(keyPath, L"Window Title", L"\x65e5\x672c\x8a9e IE");  // 日本語 IE
+    ASSERT_EQ(fake.sets.size(), 1u);
+    EXPECT_EQ(fake.sets[0].size, 10u);  // three double-byte characters, " IE" and the NUL
+    EXPECT_EQ(fake.sets[0].data, std::string("\x93\xfa\x96\x7b\x8c\xea IE\0", 10));
+}
+
+}  // namespace

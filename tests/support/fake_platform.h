@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "platform/calls.h"
+
+// Stands in for the system calls while it lives: records every argument, answers with the
+// results a test sets, and puts the real calls back when it goes.
+class FakePlatform {
+public:
+    struct Open {
+        HKEY root;
+        std::string subkey;
+        DWORD options;
+        REGSAM access;
+    };
+    struct Set {
+        HKEY key;
+        std::string name;
+        DWORD reserved;
+        DWORD type;
+        std::string data;  // exactly the bytes the size covers
+        DWORD size;
+    };
+    struct Box {
+        std::wstring text;
+        std::wstring caption;
+        UINT style;
+    };
+
+    // The key handle the fake open hands out.
+    static inline const HKEY OpenedKey = reinterpret_cast<HKEY>(static_cast<INT_PTR>(0x4d4f));
+
+    FakePlatform();
+    ~FakePlatform();
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
+    // Which calls a test wants faked; the others stay real.
+    FakePlatform& FakeRegistry();
+    FakePlatform& FakeMessageBox();
+
+    LONG openResult = ERROR_SUCCESS;
+    LONG setResult = ERROR_SUCCESS;
+    LONG closeResult = ERROR_SUCCESS;
+
+    std::vector<Open> opens;
+    std::vector<Set> sets;
+    std::vector<HKEY> closes;
+    std::vector<Box> boxes;
+    std::vector<std::string> order;  // call names in the order they came
+
+private:
+    platform::Calls saved_;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+// Reads back what a real window shows, for tests.
+namespace probe {
+
+// A control's rectangle in its parent's client coordinates.
+inline RECT RectInParent(HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline SIZE ClientSize(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return {rect.right, rect.bottom};
+}
+
+inline std::wstring ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+inline std::wstring Text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(),
+                                                        static_cast<int>(text.size()))));
+    return text;
+}
+
+inline LOGFONTW Font(HWND control) {
+    LOGFONTW font{};
+    const HFONT handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    GetObjectW(handle, sizeof(font), &font);
+    return font;
+}
+
+inline LONG_PTR Style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
+
+struct Colours {
+    COLORREF text;
+    COLORREF background;
+    COLORREF brush;
+};
+
+// Asks the parent, as the control does when it paints, which colours to draw it in.
+inline Colours ControlColours(HWND control, UINT message = WM_CTLCOLORSTATIC) {
+    const HDC dc = GetDC(control);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkColor(dc, RGB(4, 5, 6));
+    const HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        GetParent(control), message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH logBrush{};
+    GetObjectW(brush, sizeof(logBrush), &logBrush);
+    const Colours colours{GetTextColor(dc), GetBkColor(dc), logBrush.lbColor};
+    ReleaseDC(control, dc);
+    return colours;
+}
+
+}  // namespace probe

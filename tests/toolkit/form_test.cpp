@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include "support/fake_platform.h"
+#include "support/window_probe.h"
+#include "toolkit/error.h"
+#include "toolkit/form.h"
+
+namespace {
+
+using namespace toolkit;
+
+enum : int { Name = 200, Choice = 210, Apply = 220, Close = 221, Fail = 222, Note = 230 };
+
+// Created in an order unlike the tab order, as real designs are.
+const FormDesign TestDesign{
+    L"MorvaneTestForm", L"Toolkit test", 3000, 1500, Border::FixedDialog,
+    StartUpPosition::CentreOwner, COLOR_MENU, 0, ArialRegular,
+    {
+        {Close, NoIndex, ControlKind::CommandButton, L"&Close", {1500, 1000, 900, 375}, 5, ArialBold},
+        {Choice, 1, ControlKind::OptionButton, L"Second", {1500, 60, 1200, 255}, 3},
+        {Choice, 0, ControlKind::OptionButton, L"First", {150, 60, 1200, 255}, 2, WindowFont,
+         Unset, Unset, Align::Left, Selected},
+        {Apply, NoIndex, ControlKind::CommandButton, L"Apply", {150, 1000, 900, 375}, 4},
+        {Note, NoIndex, ControlKind::Label, L"A & B", {150, 700, 2700, 255}, 1,
+         {L"Arial", 1425, FW_BOLD}, RgbColour(192, 192, 192), SystemColour(COLOR_MENUTEXT),
+         Align::Right},
+        {Fail, NoIndex, ControlKind::CommandButton, L"Fail", {2500, 1000, 400, 375}, 6},
+        {Name, NoIndex, ControlKind::TextBox, L"typed", {150, 360, 2700, 300}, 0},
+    },
+};
+
+class TestForm : public Form {
+public:
+    TestForm() : Form(TestDesign) {}
+    std::vector<int> clicks;
+    int loads = 0;
+    bool closeOnLoad = false;
+    bool ownerEnabledInHandler = true;
+
+private:
+    void OnLoad() override {
+        ++loads;
+        if (closeOnLoad) PostMessageW(Control(Close), BM_CLICK, 0, 0);
+    }
+    void OnClick(int id) override {
+        clicks.push_back(id);
+        if (id == Fail) Raise(ErrorNumber::InvalidArgument);
+        if (id == Close) {
+            ownerEnabledInHandler = IsWindowEnabled(GetWindow(Window(), GW_OWNER)) != FALSE;
+            Unload();
+        }
+    }
+};
+
+class FormTest : public testing::Test {
+protected:
+    TestForm form;
+    void TearDown() override {
+        form.Unload();
+        PumpPendingMessages();
+    }
+};
+
+TEST_F(FormTest, LoadingBuildsTheDesignInPixelsAndUnloadingDiscardsIt) {
+    const int before = Form::LoadedCount();
+    form.Load();
+    ASSERT_TRUE(form.IsLoaded());
+    EXPECT_EQ(Form::LoadedCount(), before + 1);
+    EXPECT_EQ(form.loads, 1);
+    const SIZE client = probe::ClientSize(form.Window());
+    EXPECT_EQ(client.cx, 200);
+    EXPECT_EQ(client.cy, 100);
+    const RECT note = probe::RectInParent(form.Control(Note));
+    EXPECT_EQ(note.left, 10);
+    EXPECT_EQ(note.top, 47);  // 700 twips = 46.67 pixels
+    EXPECT_EQ(note.right - note.left, 180);
+    EXPECT_EQ(note.bottom - note.top, 17);
+
+    form.SetText(Name, L"changed");
+    form.Unload();
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(Form::LoadedCount(), before);
+    // Touching a control loads the window again, from its design.
+    EXPECT_EQ(form.Text(Name), L"typed");
+    EXPECT_EQ(form.loads, 2);
+}
+
+TEST_F(FormTest, ControlsGetTheirClassesStylesAndFonts) {
+    form.Load();
+    EXPECT_EQ(probe::ClassName(form.Control(Name)), L"Edit");
+    EXPECT_EQ(probe::ClassName(form.Control(Close)), L"Button");
+    EXPECT_EQ(probe::ClassName(form.Control(Note)), L"Static");
+    EXPECT_EQ(probe::Style(form.Control(Choice, 0)) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+    EXPECT_EQ(probe::Style(form.Control(Note)) & (SS_TYPEMASK | SS_NOPREFIX), SS_RIGHT | SS_NOPREFIX);
+
+    const LOGFONTW note = probe::Font(form.Control(Note));
+    EXPECT_STREQ(note.lfFaceName, L"Arial");
+    EXPECT_EQ(note.lfHeight, -19);
+    EXPECT_EQ(note.lfWeight, FW_BOLD);
+    const LOGFONTW name = probe::Font(form.Control(Name));  // the window's own font
+    EXPECT_EQ(name.lfHeight, -11);
+    EXPECT_EQ(name.lfWeight, FW_NORMAL);
+    EXPECT_EQ(name.lfCharSet, ANSI_CHARSET);
+}
+
+TEST_F(FormTest, LabelsAreDrawnInTheirDesignColours) {
+    form.Load();
+    const probe::Colours note = probe::ControlColours(form.Control(Note));
+    EXPECT_EQ(note.background, RGB(192, 192, 192));
+    EXPECT_EQ(note.brush, RGB(192, 192, 192));
+    EXPECT_EQ(note.text, GetSysColor(COLOR_MENUTEXT));
+}
+
+TEST_F(FormTest, TabFollowsTheTabIndexAndStopsOnceInAnOptionGroup) {
+    form.Show();
+    PumpPendingMessages();
+    EXPECT_EQ(GetFocus(), form.Control(Name));
+    std::vector<HWND> order;
+    HWND control = form.Control(Name);
+    for (int step = 0; step < 5; ++step) {
+        control = GetNextDlgTabItem(form.Window(), control, FALSE);
+        order.push_back(control);
+    }
+    EXPECT_EQ(order, (std::vector<HWND>{form.Control(Choice, 0), form.Control(Apply),
+                                        form.Control(Close), form.Control(Fail),
+                                        form.Control(Name)}));
+
+    // Selecting the other option moves the group's tab stop with the selection.
+    SendMessageW(form.Control(Choice, 1), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.IsSelected(Choice, 1));
+    EXPECT_FALSE(form.IsSelected(Choice, 0));
+    EXPECT_EQ(GetNextDlgTabItem(form.Window(), form.Control(Name), FALSE), form.Control(Choice, 1));
+}
+
+TEST_F(FormTest, ClicksReachTheHandlerByControlNameAndEnterOrEscReachNothing) {
+    form.Show();
+    SendMessageW(form.Control(Apply), BM_CLICK, 0, 0);
+    SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    SendMessageW(form.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    SendMessageW(form.Control(Choice, 1), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.clicks, (std::vector<int>{Apply, Choice}));
+}
+
+TEST_F(FormTest, AnErrorInAHandlerIsReportedAndTheWindowCarriesOn) {
+    FakePlatform fake;
+    fake.FakeMessageBox();
+    form.Show();
+    SendMessageW(form.Control(Fail), BM_CLICK, 0, 0);
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, L"Error 5: Invalid procedure call or argument");
+    EXPECT_TRUE(form.IsLoaded());
+}
+
+// Notes whether the owner was enabled when its owned window received WM_DESTROY.
+class DestroyWatch {
+public:
+    static inline HWND owner = nullptr;
+    static inline bool ownerEnabledAtDestroy = false;
+
+    explicit DestroyWatch(HWND watched)
+        : hook_(SetWindowsHookExW(WH_CALLWNDPROC, &Watch, nullptr, GetCurrentThreadId())) {
+        owner = watched;
+        ownerEnabledAtDestroy = false;
+    }
+
+private:
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->message == WM_DESTROY &&
+            GetWindow(call->hwnd, GW_OWNER) == owner)
+            ownerEnabledAtDestroy = IsWindowEnabled(owner) != FALSE;
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    Owner<HHOOK, &::UnhookWindowsHookEx> hook_;
+};
+
+class ModalTest : public FormTest {
+protected:
+    TestForm owner;
+    void TearDown() override {
+        owner.Unload();
+        FormTest::TearDown();
+    }
+};
+
+TEST_F(ModalTest, TheOwnerIsDisabledWhileShownAndEnabledBeforeTheModalWindowGoes) {
+    owner.Show();
+    form.closeOnLoad = true;
+    const DestroyWatch watch(owner.Window());
+    form.ShowModal(owner.Window());
+    // ShowModal returned: the window was unloaded from inside its own button's handler.
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(form.clicks, std::vector<int>{Close});
+    EXPECT_FALSE(form.ownerEnabledInHandler);  // disabled while the modal window ran
+    EXPECT_TRUE(IsWindowEnabled(owner.Window()));
+    EXPECT_TRUE(DestroyWatch::ownerEnabledAtDestroy);
+    EXPECT_TRUE(owner.IsLoaded());
+}
+
+TEST_F(ModalTest, ClosingFromTheTitleBarUnloadsAndReEnablesTheOwner) {
+    owner.Show();
+    form.Load(owner.Window());
+    PostMessageW(form.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    form.ShowModal(owner.Window());
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_TRUE(IsWindowEnabled(owner.Window()));
+}
+
+TEST_F(ModalTest, AModalWindowIsOwnedAndCentredOverItsOwner) {
+    owner.Show();
+    form.Load(owner.Window());
+    EXPECT_EQ(GetWindow(form.Window(), GW_OWNER), owner.Window());
+    RECT ownerRect{};
+    RECT formRect{};
+    GetWindowRect(owner.Window(), &ownerRect);
+    GetWindowRect(form.Window(), &formRect);
+    EXPECT_NEAR(formRect.left + formRect.right, ownerRect.left + ownerRect.right, 1);
+    EXPECT_NEAR(formRect.top + formRect.bottom, ownerRect.top + ownerRect.bottom, 1);
+}
+
+}  // namespace

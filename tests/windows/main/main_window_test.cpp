@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include "platform/system_error.h"
+#include "support/fake_platform.h"
+#include "support/window_probe.h"
+#include "windows/main/main_window.h"
+
+namespace {
+
+const std::string IeMainAnsi = "Software\\Microsoft\\Internet Explorer\\Main";
+
+class MainWindowTest : public testing::Test {
+protected:
+    morvane window;
+
+    void SetUp() override {
+        window.Show();
+        toolkit::PumpPendingMessages();
+    }
+    void TearDown() override {
+        window.Unload();
+        toolkit::PumpPendingMessages();
+    }
+
+    HWND Control(int id, int index = toolkit::NoIndex) { return window.Control(id, index); }
+    void Click(int id, int index = toolkit::NoIndex) {
+        SendMessageW(Control(id, index), BM_CLICK, 0, 0);
+    }
+    void Type(const std::wstring& text) { SetWindowTextW(Control(morvane::EnterText), text.c_str()); }
+    std::wstring Confirmation() { return probe::Text(Control(morvane::CompletedMessage)); }
+};
+
+struct Expected {
+    int id;
+    int index;
+    const wchar_t* className;
+    const wchar_t* caption;
+    RECT pixels;  // left, top, right, bottom in the client area
+    LONG weight;
+};
+
+TEST_F(MainWindowTest, TheWindowIsLaidOutAsDesigned) {
+    const HWND main = window.Window();
+    EXPECT_EQ(probe::Text(main), L"Change the name on Internet Explorer");
+    const SIZE client = probe::ClientSize(main);
+    EXPECT_EQ(client.cx, 371);
+    EXPECT_EQ(client.cy, 141);
+    const LONG_PTR style = probe::Style(main);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_EQ(GetClassLongPtrW(main, GCLP_HBRBACKGROUND), COLOR_MENU + 1);
+    EXPECT_NE(GetClassLongPtrW(main, GCLP_HICON), 0);
+
+    const Expected controls[] = {
+        {morvane::HelpButton, toolkit::NoIndex, L"Button", L"Help", {8, 112, 57, 137}, FW_BOLD},
+        {morvane::WindowsVersion, 2, L"Button", L"Windows NT/XP", {256, 4, 385, 21}, FW_BOLD},
+        {morvane::WindowsVersion, 1, L"Button", L"Windows ME/2000", {128, 4, 257, 21}, FW_BOLD},
+        {morvane::WindowsVersion, 0, L"Button", L"Windows 95/98", {16, 4, 145, 21}, FW_BOLD},
+        {morvane::ExitButton, toolkit::NoIndex, L"Button", L"Exit", {312, 112, 361, 137}, FW_BOLD},
+        {morvane::DefaultButton, toolkit::NoIndex, L"Button", L"Use Default", {232, 112, 305, 137},
+         FW_BOLD},
+        {morvane::ChangeButton, toolkit::NoIndex, L"Button", L"Change to Typed Message",
+         {64, 112, 225, 137}, FW_BOLD},
+        {morvane::EnterText, toolkit::NoIndex, L"Edit", L"", {8, 40, 361, 65}, FW_NORMAL},
+        {morvane::CompletedMessage, toolkit::NoIndex, L"Static", L"", {8, 68, 361, 105}, FW_BOLD},
+        {morvane::Label1, toolkit::NoIndex, L"Static",
+         L"Type the name that you wish to appear on your Internet Explorer", {8, 24, 361, 41},
+         FW_NORMAL},
+    };
+    for (const Expected& expected : controls) {
+        SCOPED_TRACE(testing::Message() << "control " << expected.id << " index " << expected.index);
+        const HWND control = Control(expected.id, expected.index);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(probe::ClassName(control), expected.className);
+        EXPECT_EQ(probe::Text(control), expected.caption);
+        const RECT rect = probe::RectInParent(control);
+        EXPECT_EQ(rect.left, expected.pixels.left);
+        EXPECT_EQ(rect.top, expected.pixels.top);
+        EXPECT_EQ(rect.right, expected.pixels.right);
+        EXPECT_EQ(rect.bottom, expected.pixels.bottom);
+        const LOGFONTW font = probe::Font(control);
+        EXPECT_STREQ(font.lfFaceName, L"Arial");
+        EXPECT_EQ(font.lfHeight, -11);
+        EXPECT_EQ(font.lfWeight, expected.weight);
+    }
+}
+
+TEST_F(MainWindowTest, ControlsHaveTheirKindsAlignmentsAndColours) {
+    EXPECT_EQ(probe::Style(Control(morvane::ChangeButton)) & BS_TYPEMASK, BS_PUSHBUTTON);
+    for (int index = 0; index < 3; ++index)
+        EXPECT_EQ(probe::Style(Control(morvane::WindowsVersion, index)) & BS_TYPEMASK,
+                  BS_AUTORADIOBUTTON);
+    EXPECT_FALSE(probe::Style(Control(morvane::EnterText)) & ES_MULTILINE);
+    EXPECT_EQ(probe::Style(Control(morvane::CompletedMessage)) & SS_TYPEMASK, SS_CENTER);
+    EXPECT_EQ(probe::Style(Control(morvane::Label1)) & SS_TYPEMASK, SS_CENTER);
+
+    const probe::Colours confirmation = probe::ControlColours(Control(morvane::CompletedMessage));
+    EXPECT_EQ(confirmation.background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(confirmation.brush, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(confirmation.text, GetSysColor(COLOR_MENUTEXT));
+    const probe::Colours option = probe::ControlColours(Control(morvane::WindowsVersion, 0));
+    EXPECT_EQ(option.background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(option.text, GetSysColor(COLOR_MENUTEXT));
+    EXPECT_EQ(probe::ControlColours(Control(morvane::Label1)).text, GetSysColor(COLOR_MENUTEXT));
+}
+
+TEST_F(MainWindowTest, StartsEmptyWithNtXpSelectedAndTheTextBoxFocused) {
+    EXPECT_EQ(window.Text(morvane::EnterText), L"");
+    EXPECT_EQ(Confirmation(), L"");
+    EXPECT_FALSE(window.IsSelected(morvane::WindowsVersion, 0));
+    EXPECT_FALSE(window.IsSelected(morvane::WindowsVersion, 1));
+    EXPECT_TRUE(window.IsSelected(morvane::WindowsVersion, 2));
+    EXPECT_EQ(GetFocus(), Control(morvane::EnterText));
+}
+
+TEST_F(MainWindowTest, TabOrderRunsTextChangeDefaultExitOptionsHelp) {
+    std::vector<HWND> order;
+    HWND control = Control(morvane::EnterText);
+    for (int step = 0; step < 6; ++step) {
+        control = GetNextDlgTabItem(window.Window(), control, FALSE);
+        order.push_back(control);
+    }
+    EXPECT_EQ(order, (std::vector<HWND>{Control(morvane::ChangeButton),
+                                        Control(morvane::DefaultButton), Control(morvane::ExitButton),
+                                        Control(morvane::WindowsVersion, 2),
+                                        Control(morvane::HelpButton), Control(morvane::EnterText)}));
+}
+
+TEST_F(MainWindowTest, OptionButtonsAreOneExclusiveGroup) {
+    Click(morvane::WindowsVersion, 0);
+    EXPECT_TRUE(window.IsSelected(morvane::WindowsVersion, 0));
+    EXPECT_FALSE(window.IsSelected(morvane::WindowsVersion, 2));
+    Click(morvane::WindowsVersion, 1);
+    EXPECT_FALSE(window.IsSelected(morvane::WindowsVersion, 0));
+    EXPECT_TRUE(window.IsSelected(morvane::WindowsVersion, 1));
+}
+
+TEST_F(MainWindowTest, ShowCompletedMessageQuotesTheTextUnchanged) {
+    window.ShowCompletedMessage();
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - \"");
+    Type(L"He said \"hi\" & left");
+    window.ShowCompletedMessage();
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - He said \"hi\" & left\"");
+}
+
+class TitleChangeTest : public MainWindowTest {
+protected:
+    FakePlatform fake;
+    void SetUp() override {
+        fake.FakeRegistry().FakeMessageBox();
+        MainWindowTest::SetUp();
+    }
+};
+
+TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
+    const struct {
+        int index;
+        HKEY root;
+    } families[] = {{0, HKEY_LOCAL_MACHINE}, {1, HKEY_LOCAL_MACHINE}, {2, HKEY_CURRENT_USER}};
+    Type(L"Susan's World");
+    for (const auto& family : families) {
+        SCOPED_TRACE(family.index);
+        fake.opens.clear();
+        fake.sets.clear();
+        Click(morvane::WindowsVersion, family.index);
+        Click(morvane::ChangeButton);
+        ASSERT_EQ(fake.opens.size(), 1u);  // exactly one value per press
+        EXPECT_EQ(fake.opens[0].root, family.root);
+        EXPECT_EQ(fake.opens[0].subkey, IeMainAnsi);
+        ASSERT_EQ(fake.sets.size(), 1u);
+        EXPECT_EQ(fake.sets[0].name, "Window Title");
+        EXPECT_EQ(fake.sets[0].data, std::string("Susan's World\0", 14));
+        EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
+    }
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(TitleChangeTest, UseDefaultPutsTheDefaultInTheTextBoxAndWritesIt) {
+    Type(L"something else");
+    Click(morvane::WindowsVersion, 1);
+    Click(morvane::DefaultButton);
+    EXPECT_EQ(window.Text(morvane::EnterText), L"Microsoft Internet Explorer");
+    ASSERT_EQ(fake.sets.size(), 1u);
+    EXPECT_EQ(fake.opens[0].root, HKEY_LOCAL_MACHINE);
+    EXPECT_EQ(fake.sets[0].data, std::string("Microsoft Internet Explorer\0", 28));
+    EXPECT_EQ(Confirmation(),
+              L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
+}
+
+TEST_F(TitleChangeTest, AnEmptyTextIsWrittenAsAnEmptyValueAndRepeatedPressesWriteTheSame) {
+    Click(morvane::ChangeButton);
+    Click(morvane::ChangeButton);
+    ASSERT_EQ(fake.sets.size(), 2u);
+    EXPECT_EQ(fake.sets[0].data, std::string(1, '\0'));
+    EXPECT_EQ(fake.sets[1].data, fake.sets[0].data);
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - \"");
+}
+
+TEST_F(TitleChangeTest, AFailedWriteIsReportedInsteadOfTheConfirmation) {
+    Type(L"Susan's World");
+    for (const LONG status : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED}) {
+        fake.openResult = status;
+        Click(morvane::ChangeButton);
+        EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" +
+                                      platform::SystemErrorText(status));
+    }
+    fake.openResult = ERROR_SUCCESS;
+    fake.setResult = ERROR_ACCESS_DENIED;
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(fake.closes.size(), 1u);
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" +
+                                  platform::SystemErrorText(ERROR_ACCESS_DENIED));
+    // A later successful write shows the confirmation again.
+    fake.setResult = ERROR_SUCCESS;
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
+}
+
+TEST(SystemErrorTextTest, IsTheSystemsDescriptionWithoutItsLineBreak) {
+    const std::wstring text = platform::SystemErrorText(ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(text.find_first_of(L"\r\n"), std::wstring::npos);
+    EXPECT_EQ(platform::SystemErrorText(0x7fff0000), L"Error 2147418112.");
+}
+
+TEST_F(MainWindowTest, ExitUnloadsTheWindow) {
+    Click(morvane::ExitButton);
+    EXPECT_FALSE(window.IsLoaded());
+}
+
+TEST_F(MainWindowTest, TheTitleReallyLandsInTheUsersRegistry) {
+    Type(L"Bill's Explorer");
+    Click(morvane::ChangeButton);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Internet Explorer\\Main", 0,
+                            KEY_READ, &key),
+              ERROR_SUCCESS);
+    wchar_t value[64] = {};
+    DWORD size = sizeof(value);
+    EXPECT_EQ(RegQueryValueExW(key, L"Window Title", nullptr, nullptr,
+                               reinterpret_cast<BYTE*>(value), &size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_STREQ(value, L"Bill's Explorer");
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Bill's Explorer\"");
+}
+
+}  // namespace

@@ -1,0 +1,382 @@
+#include "toolkit/form.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <utility>
+
+#include "toolkit/error.h"
+
+namespace toolkit {
+
+namespace {
+
+int loadedForms = 0;
+
+HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
+
+struct WindowStyle {
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowStyle StyleFor(Border border) {
+    // Neither border can be resized or maximised, and neither has a minimize box.
+    if (border == Border::FixedDialog)
+        return {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, WS_EX_DLGMODALFRAME};
+    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, 0};
+}
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+DWORD LabelAlignment(Align align) {
+    switch (align) {
+    case Align::Centre: return SS_CENTER;
+    case Align::Right: return SS_RIGHT;
+    case Align::Left: break;
+    }
+    return SS_LEFT;
+}
+
+ControlClass ClassFor(const ControlDesign& control) {
+    switch (control.kind) {
+    case ControlKind::Label:
+        // Labels show their text as it is: an ampersand is a character, not an access key.
+        return {L"STATIC", SS_NOPREFIX | LabelAlignment(control.align), 0};
+    case ControlKind::TextBox: {
+        const DWORD lines = (control.options & MultiLine)
+                                ? ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL
+                                : ES_AUTOHSCROLL;
+        const DWORD readOnly = (control.options & ReadOnly) ? ES_READONLY : 0;
+        return {L"EDIT", WS_TABSTOP | lines | readOnly, WS_EX_CLIENTEDGE};
+    }
+    case ControlKind::CommandButton:
+        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::OptionButton: {
+        // The group's one tab stop sits on its selected member, so Tab never changes the choice.
+        const DWORD tabStop = (control.options & Selected) ? WS_TABSTOP : 0;
+        return {L"BUTTON", tabStop | BS_AUTORADIOBUTTON, 0};
+    }
+    case ControlKind::Image:
+        return {L"STATIC", SS_ICON | SS_REALSIZEIMAGE, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+// Every control starts a group of its own, except the later members of an option-button array,
+// which join the group of the member with index 0.
+DWORD GroupStyle(const ControlDesign& control) {
+    const bool joinsGroup = control.kind == ControlKind::OptionButton && control.index > 0;
+    return joinsGroup ? 0 : WS_GROUP;
+}
+
+int Width(const RECT& rect) { return rect.right - rect.left; }
+int Height(const RECT& rect) { return rect.bottom - rect.top; }
+
+void Dispatch(MSG& message) {
+    // Tab, the arrow keys and access keys work in the program's plain windows as in dialogs.
+    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && IsDialogMessageW(root, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+}  // namespace
+
+Form::~Form() {
+    if (window_) DestroyWindow(window_);
+}
+
+int Form::LoadedCount() { return loadedForms; }
+
+HICON Form::Icon() const {
+    if (design_.iconResource == 0) return nullptr;
+    return LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(design_.iconResource));
+}
+
+void Form::RegisterWindowClass() const {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (GetClassInfoExW(ProgramInstance(), design_.className, &existing)) return;
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = &Form::WindowProc;
+    windowClass.hInstance = ProgramInstance();
+    windowClass.hIcon = Icon();
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(
+        static_cast<INT_PTR>(design_.backgroundSystemColour + 1));
+    windowClass.lpszClassName = design_.className;
+    if (!RegisterClassExW(&windowClass)) Raise(ErrorNumber::OutOfMemory, L"window class");
+}
+
+void Form::Load(HWND owner) {
+    if (window_) return;
+    RegisterWindowClass();
+
+    const int dpi = ScreenDpi();
+    const WindowStyle style = StyleFor(design_.border);
+    RECT frame{0, 0, TwipsToPixels(design_.clientWidth, dpi),
+               TwipsToPixels(design_.clientHeight, dpi)};
+    AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
+
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (design_.position == StartUpPosition::CentreOwner && owner) GetWindowRect(owner, &area);
+    const int left = area.left + (Width(area) - Width(frame)) / 2;
+    const int top = area.top + (Height(area) - Height(frame)) / 2;
+
+    CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style, left, top,
+                    Width(frame), Height(frame), owner, nullptr, ProgramInstance(), this);
+    if (!window_) Raise(ErrorNumber::OutOfMemory, L"window");
+    try {
+        CreateControls(dpi);
+        OnLoad();
+    } catch (...) {
+        DestroyWindow(window_);
+        throw;
+    }
+}
+
+void Form::Unload() {
+    if (!window_) return;
+    // The owner is enabled before its modal window goes, so that it, and not some other
+    // program, is activated next.
+    if (disabledOwner_) EnableWindow(std::exchange(disabledOwner_, nullptr), TRUE);
+    DestroyWindow(window_);
+}
+
+void Form::Show() {
+    Load();
+    ShowWindow(window_, SW_SHOW);
+    FocusFirstControl();
+}
+
+void Form::ShowModal(HWND owner) {
+    Load(owner);
+    if (owner && IsWindowEnabled(owner)) {
+        EnableWindow(owner, FALSE);
+        disabledOwner_ = owner;
+    }
+    Show();
+    MSG message;
+    while (IsLoaded()) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // A quit request belongs to the outer loop: end this window and pass it on.
+            Unload();
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1) {
+            Unload();
+            break;
+        }
+        Dispatch(message);
+    }
+}
+
+void Form::CreateControls(int dpi) {
+    for (const ControlDesign& control : design_.controls) CreateControl(control, dpi);
+    ArrangeTabOrder();
+}
+
+void Form::CreateControl(const ControlDesign& control, int dpi) {
+    const ControlClass controlClass = ClassFor(control);
+    const HWND handle = CreateWindowExW(
+        controlClass.exStyle, controlClass.name, control.caption,
+        WS_CHILD | WS_VISIBLE | GroupStyle(control) | controlClass.style,
+        TwipsToPixels(control.rect.left, dpi), TwipsToPixels(control.rect.top, dpi),
+        TwipsToPixels(control.rect.width, dpi), TwipsToPixels(control.rect.height, dpi), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId())), ProgramInstance(),
+        nullptr);
+    if (!handle) Raise(ErrorNumber::OutOfMemory, L"control");
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font, dpi)), FALSE);
+    if (control.options & Selected) SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+// The dialog manager moves the focus in z-order, so the controls are stacked by tab index.
+void Form::ArrangeTabOrder() {
+    std::vector<const ControlDesign*> order;
+    for (const ControlDesign& control : design_.controls) order.push_back(&control);
+    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    HWND previous = HWND_TOP;
+    for (const ControlDesign* control : order) {
+        const HWND handle = GetDlgItem(window_, control->ControlId());
+        SetWindowPos(handle, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = handle;
+    }
+}
+
+void Form::FocusFirstControl() {
+    if (const HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
+}
+
+HWND Form::Control(int id, int index) {
+    Load();
+    return GetDlgItem(window_, index == NoIndex ? id : id + index);
+}
+
+std::wstring Form::Text(int id) {
+    const HWND control = Control(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form::SetText(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
+
+bool Form::IsSelected(int id, int index) {
+    return SendMessageW(Control(id, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form::SetPicture(int id, HICON icon) {
+    SendMessageW(Control(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+const ControlDesign* Form::FindControl(int controlId) const {
+    for (const ControlDesign& control : design_.controls)
+        if (control.ControlId() == controlId) return &control;
+    return nullptr;
+}
+
+HFONT Form::FontFor(const FontDesign& requested, int dpi) {
+    const FontDesign& font = requested.name ? requested : design_.font;
+    for (const CachedFont& cached : fonts_) {
+        if (cached.dpi == dpi && std::wcscmp(cached.design.name, font.name) == 0 &&
+            cached.design.hundredthsOfPoint == font.hundredthsOfPoint &&
+            cached.design.weight == font.weight)
+            return cached.font.get();
+    }
+    FontOwner created(CreateFontW(-FontHeightPixels(font, dpi), 0, 0, 0, font.weight, FALSE,
+                                  FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, font.name));
+    if (!created) Raise(ErrorNumber::OutOfMemory, L"font");
+    fonts_.push_back({font, dpi, std::move(created)});
+    return fonts_.back().font.get();
+}
+
+HBRUSH Form::BrushFor(const Colour& colour) {
+    if (colour.kind == Colour::Kind::System) return GetSysColorBrush(colour.systemIndex);
+    for (const CachedBrush& cached : brushes_)
+        if (cached.colour == colour.rgb) return cached.brush.get();
+    BrushOwner created(CreateSolidBrush(colour.rgb));
+    if (!created) Raise(ErrorNumber::OutOfMemory, L"brush");
+    brushes_.push_back({colour.rgb, std::move(created)});
+    return brushes_.back().brush.get();
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Form* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        ++loadedForms;
+    } else {
+        self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+
+    LRESULT result = 0;
+    if (!RunHandler([&] { result = self->HandleMessage(message, wParam, lParam); }))
+        result = DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->OnNcDestroy();
+    }
+    return result;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(wParam, lParam);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnControlColour(message, reinterpret_cast<HDC>(wParam),
+                               reinterpret_cast<HWND>(lParam));
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        return 0;
+    case WM_CLOSE:
+        Unload();
+        return 0;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// Buttons report clicks by control id; Enter and Esc (ids 1 and 2, no control) mean nothing here.
+void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (lParam == 0 || HIWORD(wParam) != BN_CLICKED) return;
+    const ControlDesign* control = FindControl(LOWORD(wParam));
+    if (!control) return;
+    if (control->kind == ControlKind::OptionButton) KeepTabStopOnSelectedOption(*control);
+    OnClick(control->id);
+}
+
+void Form::KeepTabStopOnSelectedOption(const ControlDesign& option) {
+    for (const ControlDesign& member : design_.controls) {
+        if (member.id != option.id || member.kind != ControlKind::OptionButton) continue;
+        const HWND handle = GetDlgItem(window_, member.ControlId());
+        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
+        const bool selected = SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SetWindowLongPtrW(handle, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+    }
+}
+
+LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
+    LRESULT brush = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+                                   reinterpret_cast<LPARAM>(control));
+    const ControlDesign* design = FindControl(GetDlgCtrlID(control));
+    if (!design) return brush;
+    if (design->text.IsSet()) SetTextColor(dc, design->text.Value());
+    if (design->background.IsSet()) {
+        SetBkColor(dc, design->background.Value());
+        brush = reinterpret_cast<LRESULT>(BrushFor(design->background));
+    }
+    return brush;
+}
+
+// A plain window does not keep its focused control across deactivation as a dialog does.
+void Form::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        focusWhenInactive_ = (focus && IsChild(window_, focus)) ? focus : nullptr;
+    } else if (focusWhenInactive_ && IsChild(window_, focusWhenInactive_)) {
+        SetFocus(focusWhenInactive_);
+    } else {
+        FocusFirstControl();
+    }
+}
+
+void Form::OnNcDestroy() {
+    window_ = nullptr;
+    disabledOwner_ = nullptr;
+    focusWhenInactive_ = nullptr;
+    fonts_.clear();
+    brushes_.clear();
+    --loadedForms;
+}
+
+void RunMessageLoop() {
+    MSG message;
+    while (Form::LoadedCount() > 0 && GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+}
+
+void PumpPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) Dispatch(message);
+    }
+}
+
+}  // namespace toolkit

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "toolkit/design.h"
+#include "toolkit/owner.h"
+
+namespace toolkit {
+
+using FontOwner = Owner<HFONT, &::DeleteObject>;
+using BrushOwner = Owner<HBRUSH, &::DeleteObject>;
+
+// One window class of the program. The object is the class's instance and outlives its window:
+// loading builds the window from the design, unloading destroys it and everything it held, and
+// the next load starts again from the design.
+class Form {
+public:
+    explicit Form(const FormDesign& design) : design_(design) {}
+    virtual ~Form();
+
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Builds the window and its controls, then runs the load handler. Does nothing when loaded.
+    void Load(HWND owner = nullptr);
+    // Destroys the window; the instance stays. Does nothing when not loaded.
+    void Unload();
+    void Show();
+    // Shows the window with its owner disabled and returns once it has been unloaded.
+    void ShowModal(HWND owner);
+
+    bool IsLoaded() const { return window_ != nullptr; }
+    HWND Window() const { return window_; }
+    HICON Icon() const;
+
+    // Controls by name (and index, for a control array); touching one loads the window.
+    HWND Control(int id, int index = NoIndex);
+    std::wstring Text(int id);
+    void SetText(int id, const std::wstring& text);
+    bool IsSelected(int id, int index);
+    void SetPicture(int id, HICON icon);
+
+    static int LoadedCount();
+
+protected:
+    virtual void OnLoad() {}
+    virtual void OnClick(int id) = 0;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnControlColour(UINT message, HDC dc, HWND control);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnActivate(WPARAM wParam);
+    void OnNcDestroy();
+
+    void RegisterWindowClass() const;
+    void CreateControls(int dpi);
+    void CreateControl(const ControlDesign& control, int dpi);
+    void ArrangeTabOrder();
+    void FocusFirstControl();
+    void KeepTabStopOnSelectedOption(const ControlDesign& option);
+    const ControlDesign* FindControl(int controlId) const;
+    HFONT FontFor(const FontDesign& font, int dpi);
+    HBRUSH BrushFor(const Colour& colour);
+
+    struct CachedFont {
+        FontDesign design;
+        int dpi;
+        FontOwner font;
+    };
+    struct CachedBrush {
+        COLORREF colour;
+        BrushOwner brush;
+    };
+
+    const FormDesign& design_;
+    HWND window_ = nullptr;
+    HWND disabledOwner_ = nullptr;
+    HWND focusWhenInactive_ = nullptr;
+    std::vector<CachedFont> fonts_;
+    std::vector<CachedBrush> brushes_;
+};
+
+// Each window class's default instance, created the first time it is referred to.
+template <typename FormClass>
+FormClass& DefaultInstance() {
+    static FormClass instance;
+    return instance;
+}
+
+// Runs the program's message loop until no window is loaded any more.
+void RunMessageLoop();
+
+// Handles every message already waiting, as the message loop would (used by tests).
+void PumpPendingMessages();
+
+}  // namespace toolkit

@@ -1,0 +1,94 @@
+#include "windows/main/main_window.h"
+
+#include <optional>
+
+#include "app/resource.h"
+#include "platform/system_error.h"
+#include "registry/registry.h"
+
+namespace {
+
+using namespace toolkit;
+
+const Colour MenuBar = SystemColour(COLOR_MENU);
+const Colour MenuText = SystemColour(COLOR_MENUTEXT);
+
+const FormDesign MainDesign{
+    L"morvane",
+    L"Change the name on Internet Explorer",
+    5565, 2115,
+    Border::FixedSingle,
+    StartUpPosition::CentreScreen,
+    COLOR_MENU,
+    IDI_MORVANE,
+    ArialRegular,
+    {
+        // name                   index    kind                        caption
+        //     left  top   width height  tab  font          background text      align          options
+        {morvane::HelpButton, NoIndex, ControlKind::CommandButton, L"Help",
+            {120, 1680, 735, 375}, 9, ArialBold},
+        {morvane::WindowsVersion, 2, ControlKind::OptionButton, L"Windows NT/XP",
+            {3840, 60, 1935, 255}, 8, ArialBold, MenuBar, MenuText, Align::Left, Selected},
+        {morvane::WindowsVersion, 1, ControlKind::OptionButton, L"Windows ME/2000",
+            {1920, 60, 1935, 255}, 7, ArialBold, MenuBar, MenuText},
+        {morvane::WindowsVersion, 0, ControlKind::OptionButton, L"Windows 95/98",
+            {240, 60, 1935, 255}, 6, ArialBold, MenuBar, MenuText},
+        {morvane::ExitButton, NoIndex, ControlKind::CommandButton, L"Exit",
+            {4680, 1680, 735, 375}, 4, ArialBold},
+        {morvane::DefaultButton, NoIndex, ControlKind::CommandButton, L"Use Default",
+            {3480, 1680, 1095, 375}, 3, ArialBold},
+        {morvane::ChangeButton, NoIndex, ControlKind::CommandButton, L"Change to Typed Message",
+            {960, 1680, 2415, 375}, 2, ArialBold},
+        {morvane::EnterText, NoIndex, ControlKind::TextBox, L"",
+            {120, 600, 5295, 375}, 0, ArialRegular},
+        {morvane::CompletedMessage, NoIndex, ControlKind::Label, L"",
+            {120, 1020, 5295, 555}, 5, ArialBold, MenuBar, MenuText, Align::Centre},
+        {morvane::Label1, NoIndex, ControlKind::Label,
+            L"Type the name that you wish to appear on your Internet Explorer",
+            {120, 360, 5295, 255}, 1, ArialRegular, Unset, MenuText, Align::Centre},
+    },
+};
+
+// The key each Windows family keeps the browser's settings under, by option index.
+const wchar_t* const KeyPathByFamily[] = {IeMainKeyMachine, IeMainKeyMachine, IeMainKeyUser};
+
+}  // namespace
+
+morvane::morvane() : Form(MainDesign) {}
+
+void morvane::OnClick(int id) {
+    switch (id) {
+    case ChangeButton: OnChangeButtonClick(); break;
+    case DefaultButton: OnDefaultButtonClick(); break;
+    case ExitButton: Unload(); break;
+    }
+}
+
+void morvane::OnChangeButtonClick() {
+    std::optional<long> failure;
+    for (int index = 0; index < 3; ++index) {
+        if (!IsSelected(WindowsVersion, index)) continue;
+        std::wstring keyPath = KeyPathByFamily[index];
+        const long status = Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText));
+        if (status != ERROR_SUCCESS) failure = status;
+    }
+    if (failure)
+        ShowWriteFailure(*failure);
+    else
+        ShowCompletedMessage();
+}
+
+void morvane::OnDefaultButtonClick() {
+    SetText(EnterText, DefaultTitle);
+    OnChangeButtonClick();
+}
+
+void morvane::ShowCompletedMessage() {
+    SetText(CompletedMessage, L"Your Internet Explorer will now read: \r\n\" - " +
+                                  Text(EnterText) + L"\"");
+}
+
+void morvane::ShowWriteFailure(long status) {
+    SetText(CompletedMessage, L"Your Internet Explorer could not be changed: \r\n" +
+                                  platform::SystemErrorText(status));
+}
