@@ -33,8 +33,7 @@ echo "Preparing a Wine prefix in $WINEPREFIX on display $DISPLAY"
 mkdir -p "$WINEPREFIX"
 wineserver -p  # one server for the whole run: each test starts faster
 wineboot -i >/dev/null 2>&1
-# Windows has Arial; in the test prefix its metric-compatible twin stands in for it.
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+"$root/scripts/prepare-prefix.sh"
 # The window tests run in a virtual desktop too: without a window manager on the display, Wine
 # would wait for one each time a window is shown or hidden.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -43,6 +42,9 @@ wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/
 wineserver -k
 wineserver -w
 wineserver -p
+# Start the desktop now, detached from ctest: the first window program would otherwise start it
+# with ctest's output pipe, which ctest then waits on after the tests end.
+wine explorer /desktop=Default,1024x768 cmd /c exit </dev/null >/dev/null 2>&1
 
 cd "$root/build/x86_64"
 ctest --output-on-failure --timeout 120 "$@"
