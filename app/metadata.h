@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // The application's name and version, defined here once for every window that shows them.
 namespace app {
@@ -14,5 +15,13 @@ struct Version {
 };
 
 inline constexpr Version CurrentVersion{1, 0, 0};
+
+inline constexpr const wchar_t* CopyrightHolder = L" 2026 Selbrook Software";
+
+// "Copyright © 2026 Selbrook Software". The sign is U+00A9 itself, so it is the copyright sign
+// on every system, whatever its code page.
+inline std::wstring CopyrightNotice() {
+    return std::wstring(L"Copyright ") + L'\u00a9' + CopyrightHolder;
+}
 
 }  // namespace app

@@ -181,14 +181,14 @@ void Form::ShowModal(HWND owner) {
 
 void Form::CreateControls(int dpi) {
     for (const ControlDesign& control : design_.controls) CreateControl(control, dpi);
-    ArrangeTabOrder();
+    ArrangeZOrder();
 }
 
 void Form::CreateControl(const ControlDesign& control, int dpi) {
     const ControlClass controlClass = ClassFor(control);
     const HWND handle = CreateWindowExW(
         controlClass.exStyle, controlClass.name, control.caption,
-        WS_CHILD | WS_VISIBLE | GroupStyle(control) | controlClass.style,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | GroupStyle(control) | controlClass.style,
         TwipsToPixels(control.rect.left, dpi), TwipsToPixels(control.rect.top, dpi),
         TwipsToPixels(control.rect.width, dpi), TwipsToPixels(control.rect.height, dpi), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId())), ProgramInstance(),
@@ -198,12 +198,19 @@ void Form::CreateControl(const ControlDesign& control, int dpi) {
     if (control.options & Selected) SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-// The dialog manager moves the focus in z-order, so the controls are stacked by tab index.
-void Form::ArrangeTabOrder() {
+// The dialog manager moves the focus in z-order, so the controls that take the focus are stacked
+// by tab index. Labels and images go beneath them, the lower on the window the higher in the
+// stack: their text starts at their top edge, so an overlapping neighbour covers only the empty
+// bottom of a label, never its text.
+void Form::ArrangeZOrder() {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& control : design_.controls) order.push_back(&control);
-    std::stable_sort(order.begin(), order.end(), [](const auto* a, const auto* b) {
-        return a->tabIndex < b->tabIndex;
+    const auto takesFocus = [](const ControlDesign* control) {
+        return control->kind != ControlKind::Label && control->kind != ControlKind::Image;
+    };
+    std::stable_sort(order.begin(), order.end(), [&](const auto* a, const auto* b) {
+        if (takesFocus(a) != takesFocus(b)) return takesFocus(a);
+        return takesFocus(a) ? a->tabIndex < b->tabIndex : a->rect.top > b->rect.top;
     });
     HWND previous = HWND_TOP;
     for (const ControlDesign* control : order) {

@@ -60,7 +60,7 @@ private:
     void RegisterWindowClass() const;
     void CreateControls(int dpi);
     void CreateControl(const ControlDesign& control, int dpi);
-    void ArrangeTabOrder();
+    void ArrangeZOrder();
     void FocusFirstControl();
     void KeepTabStopOnSelectedOption(const ControlDesign& option);
     const ControlDesign* FindControl(int controlId) const;

@@ -125,3 +125,23 @@ stop_program() {
     pkill -fx "$PROGRAM" 2>/dev/null || true
     wait "$PROGRAM_PID" 2>/dev/null || true
 }
+
+# The window's rectangle on the screen: "left top right bottom".
+window_rect() { locate "$1" | awk '$1 == "window" { print $2, $3, $4, $5; exit }'; }
+
+# Clicks the close box at the right end of the window's title bar.
+click_close_box() {
+    local left top right bottom
+    read -r left top right bottom <<<"$(window_rect "$1")"
+    [[ -n "$right" ]] || fail "no window '$1' to close"
+    click_at $((right - 13)) $((top + 12))
+}
+
+wait_for_window_gone() {
+    local caption=$1 attempt
+    for attempt in $(seq 1 25); do
+        window_shown "$caption" || return 0
+        sleep 0.2
+    done
+    fail "window '$caption' is still open"
+}

@@ -5,10 +5,11 @@
 #include "app/resource.h"
 #include "platform/system_error.h"
 #include "registry/registry.h"
-
-namespace {
+#include "windows/help/help_window.h"
 
 using namespace toolkit;
+
+namespace {
 
 const Colour MenuBar = SystemColour(COLOR_MENU);
 const Colour MenuText = SystemColour(COLOR_MENUTEXT);
@@ -61,8 +62,12 @@ void morvane::OnClick(int id) {
     case ChangeButton: OnChangeButtonClick(); break;
     case DefaultButton: OnDefaultButtonClick(); break;
     case ExitButton: Unload(); break;
+    case HelpButton: OnHelpButtonClick(); break;
     }
 }
+
+// The help window is modal: this returns once the user has closed it.
+void morvane::OnHelpButtonClick() { DefaultInstance<HelpScreen>().ShowModal(Window()); }
 
 void morvane::OnChangeButtonClick() {
     std::optional<long> failure;

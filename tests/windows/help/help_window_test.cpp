@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include "support/modal_driver.h"
+#include "support/window_probe.h"
+#include "windows/help/help_window.h"
+#include "windows/main/main_window.h"
+
+namespace {
+
+using toolkit::DefaultInstance;
+
+// The help window is opened the way a user opens it: the main window's Help button, which
+// returns only once the help window has been closed. Steps run while it is open.
+class HelpWindowTest : public testing::Test {
+protected:
+    morvane& main = DefaultInstance<morvane>();
+    HelpScreen& help = DefaultInstance<HelpScreen>();
+    ModalDriver driver;
+
+    void SetUp() override {
+        main.Show();
+        toolkit::PumpPendingMessages();
+    }
+    void TearDown() override {
+        help.Unload();
+        main.Unload();
+        toolkit::PumpPendingMessages();
+    }
+
+    HWND Control(int id) { return GetDlgItem(help.Window(), id); }
+
+    // Presses Help; the steps posted so far run inside the help window's modal loop.
+    void PressHelp() { SendMessageW(main.Control(morvane::HelpButton), BM_CLICK, 0, 0); }
+
+    void CloseWith(std::function<void()> close) {
+        const int stepsBefore = driver.StepsRun();
+        driver.Post([this, close] {
+            ASSERT_TRUE(help.IsLoaded());
+            EXPECT_FALSE(IsWindowEnabled(main.Window()));  // the main window takes no input
+            close();
+        });
+        PressHelp();
+        EXPECT_EQ(driver.StepsRun(), stepsBefore + 1);
+        EXPECT_FALSE(help.IsLoaded());
+        EXPECT_TRUE(IsWindowEnabled(main.Window()));
+    }
+};
+
+struct Expected {
+    int id;
+    const wchar_t* className;
+    RECT pixels;
+    LONG height;
+    LONG weight;
+};
+
+TEST_F(HelpWindowTest, TheWindowIsLaidOutAsDesigned) {
+    driver.Post([this] {
+        const HWND window = help.Window();
+        EXPECT_EQ(probe::Text(window), L"Morvane Help");
+        const SIZE client = probe::ClientSize(window);
+        EXPECT_EQ(client.cx, 351);
+        EXPECT_EQ(client.cy, 250);
+        const LONG_PTR style = probe::Style(window);
+        EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME));
+        EXPECT_TRUE(style & WS_SYSMENU);
+        EXPECT_EQ(GetWindow(window, GW_OWNER), main.Window());  // no task-bar button of its own
+        EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_MENU + 1);
+
+        const Expected controls[] = {
+            {HelpScreen::UnloadButton, L"Button", {272, 192, 345, 241}, -11, FW_BOLD},
+            {HelpScreen::InstructionsText, L"Edit", {8, 56, 345, 157}, -11, FW_NORMAL},
+            {HelpScreen::ConnectTo3, L"Button", {200, 224, 265, 241}, -11, FW_BOLD},
+            {HelpScreen::ConnectTo2, L"Button", {200, 208, 265, 225}, -11, FW_BOLD},
+            {HelpScreen::ConnectTo1, L"Button", {200, 192, 265, 209}, -11, FW_BOLD},
+            {HelpScreen::Connect3Label, L"Static", {8, 224, 193, 241}, -11, FW_BOLD},
+            {HelpScreen::Connect2Label, L"Static", {8, 208, 193, 225}, -11, FW_BOLD},
+            {HelpScreen::Connect1Label, L"Static", {8, 192, 193, 209}, -11, FW_BOLD},
+            {HelpScreen::VisitLabel, L"Static", {24, 160, 313, 193}, -11, FW_BOLD},
+            {HelpScreen::CopyrightLabel, L"Static", {16, 40, 225, 65}, -11, FW_BOLD},
+            {HelpScreen::TitleLabel, L"Static", {16, 8, 209, 41}, -19, FW_BOLD},
+            {HelpScreen::VersionLabel, L"Static", {16, 28, 209, 45}, -11, FW_BOLD},
+        };
+        for (const Expected& expected : controls) {
+            SCOPED_TRACE(expected.id);
+            const HWND control = Control(expected.id);
+            EXPECT_EQ(probe::ClassName(control), expected.className);
+            const RECT rect = probe::RectInParent(control);
+            EXPECT_EQ(rect.left, expected.pixels.left);
+            EXPECT_EQ(rect.top, expected.pixels.top);
+            EXPECT_EQ(rect.right, expected.pixels.right);
+            EXPECT_EQ(rect.bottom, expected.pixels.bottom);
+            const LOGFONTW font = probe::Font(control);
+            EXPECT_STREQ(font.lfFaceName, L"Arial");
+            EXPECT_EQ(font.lfHeight, expected.height);
+            EXPECT_EQ(font.lfWeight, expected.weight);
+        }
+        const RECT icon = probe::RectInParent(Control(HelpScreen::MainIcon));
+        EXPECT_EQ(icon.left, 304);
+        EXPECT_EQ(icon.top, 8);
+        EXPECT_EQ(icon.right - icon.left, 32);
+        EXPECT_EQ(icon.bottom - icon.top, 32);
+        help.Unload();
+    });
+    PressHelp();
+    EXPECT_EQ(driver.StepsRun(), 1);
+}
+
+TEST_F(HelpWindowTest, ControlsHaveTheirCaptionsStylesAndColours) {
+    driver.Post([this] {
+        EXPECT_EQ(probe::Text(Control(HelpScreen::UnloadButton)), L"&Close");
+        for (const int id : {HelpScreen::ConnectTo1, HelpScreen::ConnectTo2, HelpScreen::ConnectTo3})
+            EXPECT_EQ(probe::Text(Control(id)), L"Connect");
+        EXPECT_EQ(probe::Text(Control(HelpScreen::Connect1Label)), L"http://selbrook.example.com");
+        EXPECT_EQ(probe::Text(Control(HelpScreen::Connect2Label)), L"http://selbrook.example.net");
+        EXPECT_EQ(probe::Text(Control(HelpScreen::Connect3Label)), L"http://selbrook.example.org");
+        EXPECT_EQ(probe::Text(Control(HelpScreen::VisitLabel)),
+                  L"Please visit these mirror sites to evaluate other Selbrook Software.");
+
+        const LONG_PTR instructions = probe::Style(Control(HelpScreen::InstructionsText));
+        EXPECT_TRUE(instructions & ES_MULTILINE);
+        EXPECT_TRUE(instructions & ES_READONLY);
+        EXPECT_TRUE(instructions & WS_VSCROLL);
+        EXPECT_EQ(probe::Style(Control(HelpScreen::Connect1Label)) & SS_TYPEMASK, SS_RIGHT);
+        EXPECT_EQ(probe::Style(Control(HelpScreen::VisitLabel)) & SS_TYPEMASK, SS_CENTER);
+        EXPECT_EQ(probe::Style(Control(HelpScreen::TitleLabel)) & SS_TYPEMASK, SS_LEFT);
+
+        for (const int id : {HelpScreen::TitleLabel, HelpScreen::VersionLabel,
+                             HelpScreen::CopyrightLabel, HelpScreen::VisitLabel}) {
+            const probe::Colours colours = probe::ControlColours(Control(id));
+            EXPECT_EQ(colours.background, RGB(192, 192, 192));
+            EXPECT_EQ(colours.brush, RGB(192, 192, 192));
+            EXPECT_EQ(colours.text, GetSysColor(COLOR_MENUTEXT));
+        }
+        EXPECT_EQ(probe::ControlColours(Control(HelpScreen::Connect2Label)).text,
+                  GetSysColor(COLOR_MENUTEXT));
+        EXPECT_EQ(probe::ControlColours(Control(HelpScreen::ConnectTo2), WM_CTLCOLORBTN).brush,
+                  RGB(224, 224, 224));
+        help.Unload();
+    });
+    PressHelp();
+}
+
+TEST_F(HelpWindowTest, LoadingComposesTitleVersionCopyrightAndIconEachTime) {
+    std::vector<std::wstring> seen;
+    const auto look = [&] {
+        seen.push_back(probe::Text(Control(HelpScreen::TitleLabel)) + L"|" +
+                       probe::Text(Control(HelpScreen::VersionLabel)) + L"|" +
+                       probe::Text(Control(HelpScreen::CopyrightLabel)));
+        const HICON icon = reinterpret_cast<HICON>(
+            SendMessageW(Control(HelpScreen::MainIcon), STM_GETICON, 0, 0));
+        EXPECT_NE(icon, nullptr);
+        EXPECT_EQ(icon, main.Icon());
+        SetWindowTextW(Control(HelpScreen::TitleLabel), L"changed while open");
+        help.Unload();
+    };
+    driver.Post(look);
+    PressHelp();
+    driver.Post(look);
+    PressHelp();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], L"Morvane|Version 1.0.0|Copyright \u00a9 2026 Selbrook Software");
+    EXPECT_EQ(seen[1], seen[0]);
+}
+
+TEST(VersionCaptionTest, NumbersArePlainDecimalDigits) {
+    EXPECT_EQ(VersionCaption({1, 0, 0}), L"Version 1.0.0");
+    EXPECT_EQ(VersionCaption({1, 10, 5}), L"Version 1.10.5");
+    EXPECT_EQ(VersionCaption({65535, 0, 7}), L"Version 65535.0.7");
+}
+
+TEST(InstructionsTest, FiveParagraphsNamingTheMirrorSitesEndingInALineBreak) {
+    const std::wstring& text = Instructions();
+    std::vector<std::wstring> paragraphs;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find(L"\r\n\r\n", start);
+        paragraphs.push_back(text.substr(start, end == std::wstring::npos ? end : end - start));
+        start = end == std::wstring::npos ? text.size() : end + 4;
+    }
+    ASSERT_EQ(paragraphs.size(), 5u);
+    EXPECT_EQ(paragraphs[2],
+              L"NOTE: Some Windows operating systems are a combination of different versions. "
+              L"You may need to select a different version than you suspect for your title to "
+              L"appear. Selecting the wrong one will too no harm.");
+    EXPECT_EQ(paragraphs[3],
+              L"Please visit one of my mirror sites at http://selbrook.example.com, "
+              L"http://selbrook.example.net or http://selbrook.example.org to evaluate other "
+              L"Selbrook Software.");
+    EXPECT_EQ(paragraphs[4],
+              L"If you have any questions or comments, positive or negative, please e-mail me at "
+              L"selbrook@example.com.\r\n");
+    EXPECT_EQ(text.find(L"\r\n\r\n\r\n"), std::wstring::npos);
+}
+
+TEST_F(HelpWindowTest, TheInstructionsHaveTheFocusAndTabRunsCloseThenConnect321) {
+    driver.Post([this] {
+        EXPECT_EQ(GetFocus(), Control(HelpScreen::InstructionsText));
+        std::vector<HWND> order;
+        HWND control = Control(HelpScreen::InstructionsText);
+        for (int step = 0; step < 5; ++step) {
+            control = GetNextDlgTabItem(help.Window(), control, FALSE);
+            order.push_back(control);
+        }
+        EXPECT_EQ(order, (std::vector<HWND>{Control(HelpScreen::UnloadButton),
+                                            Control(HelpScreen::ConnectTo3),
+                                            Control(HelpScreen::ConnectTo2),
+                                            Control(HelpScreen::ConnectTo1),
+                                            Control(HelpScreen::InstructionsText)}));
+        help.Unload();
+    });
+    PressHelp();
+}
+
+TEST_F(HelpWindowTest, EveryWayOfClosingUnloadsItAndGivesTheMainWindowBack) {
+    CloseWith([this] { SendMessageW(Control(HelpScreen::UnloadButton), BM_CLICK, 0, 0); });
+    CloseWith([this] { PostMessageW(help.Window(), WM_SYSCOMMAND, SC_CLOSE, 0); });
+    // Alt+C and Alt+F4 as the keyboard delivers them to the focused control.
+    CloseWith([] { PostMessageW(GetFocus(), WM_SYSCHAR, 'c', 1 << 29); });
+    CloseWith([] { PostMessageW(GetFocus(), WM_SYSKEYDOWN, VK_F4, 1 << 29); });
+    // The main window still works afterwards.
+    EXPECT_TRUE(main.IsLoaded());
+    EXPECT_EQ(help.Window(), nullptr);
+}
+
+}  // namespace
