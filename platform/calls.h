@@ -11,6 +11,9 @@ struct Calls {
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
     decltype(&::MessageBoxW) MessageBoxW = &::MessageBoxW;
+    decltype(&::LoadLibraryExW) LoadLibraryExW = &::LoadLibraryExW;
+    decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
+    decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
 };
 
 // The table in use; tests swap entries and restore them afterwards.

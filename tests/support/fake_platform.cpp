@@ -33,6 +33,65 @@ int WINAPI FakeMessageBox(HWND, LPCWSTR text, LPCWSTR caption, UINT style) {
     return IDOK;
 }
 
+const HMODULE Wininet = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x1000));
+const HMODULE Shell32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x2000));
+
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+HMODULE WINAPI FakeLoadLibrary(LPCWSTR path, HANDLE, DWORD flags) {
+    active->loads.push_back({path, flags});
+    active->order.push_back("load");
+    const std::wstring file = path;
+    if (!active->missingLibrary.empty() && EndsWith(file, L"\\" + active->missingLibrary))
+        return nullptr;
+    if (EndsWith(file, L"\\wininet.dll")) return Wininet;
+    if (EndsWith(file, L"\\shell32.dll")) return Shell32;
+    return nullptr;
+}
+
+DWORD WINAPI FakeDial(HWND parent, LPSTR connection, DWORD flags, DWORD_PTR* number,
+                      DWORD reserved) {
+    active->dials.push_back({parent, connection ? connection : "", flags,
+                             number ? std::optional<DWORD_PTR>(*number) : std::nullopt, reserved});
+    active->order.push_back("dial");
+    if (number) *number = ~static_cast<DWORD_PTR>(0);  // all of it is the platform's to write
+    return active->dialResult;
+}
+
+std::optional<std::string> Text(LPCSTR text) {
+    return text ? std::optional<std::string>(text) : std::nullopt;
+}
+
+HINSTANCE WINAPI FakeShellExecute(HWND owner, LPCSTR operation, LPCSTR file, LPCSTR parameters,
+                                  LPCSTR directory, INT showCommand) {
+    active->shellOpens.push_back(
+        {owner, Text(operation), Text(file), Text(parameters), Text(directory), showCommand});
+    active->order.push_back("shell");
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+}
+
+template <typename Function>
+FARPROC AsProc(Function function) {
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
+    active->lookups.push_back(name);
+    active->order.push_back("lookup");
+    const std::string entryPoint = name;
+    if (entryPoint == active->missingEntryPoint) return nullptr;
+    if (module == Wininet && entryPoint == "InternetDial") return AsProc(&FakeDial);
+    if (module == Shell32 && entryPoint == "ShellExecuteA") return AsProc(&FakeShellExecute);
+    return nullptr;
+}
+
+BOOL WINAPI FakeFreeLibrary(HMODULE module) {
+    active->frees.push_back(module);
+    return TRUE;
+}
+
 }  // namespace
 
 FakePlatform::FakePlatform() : saved_(platform::Live()) {
@@ -55,5 +114,13 @@ FakePlatform& FakePlatform::FakeRegistry() {
 
 FakePlatform& FakePlatform::FakeMessageBox() {
     platform::Live().MessageBoxW = &::FakeMessageBox;
+    return *this;
+}
+
+FakePlatform& FakePlatform::FakeLibraries() {
+    platform::Calls& calls = platform::Live();
+    calls.LoadLibraryExW = &FakeLoadLibrary;
+    calls.GetProcAddress = &FakeGetProcAddress;
+    calls.FreeLibrary = &FakeFreeLibrary;
     return *this;
 }

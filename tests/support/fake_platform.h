@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,26 @@ public:
         UINT style;
     };
 
+    struct Load {
+        std::wstring path;
+        DWORD flags;
+    };
+    struct Dial {
+        HWND parent;
+        std::string connection;
+        DWORD flags;
+        std::optional<DWORD_PTR> connectionNumber;  // its value when the call was made
+        DWORD reserved;
+    };
+    struct ShellOpen {
+        HWND owner;
+        std::optional<std::string> operation;
+        std::optional<std::string> file;
+        std::optional<std::string> parameters;
+        std::optional<std::string> directory;
+        int showCommand;
+    };
+
     // The key handle the fake open hands out.
     static inline const HKEY OpenedKey = reinterpret_cast<HKEY>(static_cast<INT_PTR>(0x4d4f));
 
@@ -42,6 +63,8 @@ public:
     // Which calls a test wants faked; the others stay real.
     FakePlatform& FakeRegistry();
     FakePlatform& FakeMessageBox();
+    // Stands in for wininet.dll and shell32.dll: loading, binding and the two services.
+    FakePlatform& FakeLibraries();
 
     LONG openResult = ERROR_SUCCESS;
     LONG setResult = ERROR_SUCCESS;
@@ -51,6 +74,15 @@ public:
     std::vector<Set> sets;
     std::vector<HKEY> closes;
     std::vector<Box> boxes;
+
+    std::wstring missingLibrary;   // a file name whose load fails
+    std::string missingEntryPoint;
+    DWORD dialResult = ERROR_SUCCESS;
+    std::vector<Load> loads;
+    std::vector<std::string> lookups;
+    std::vector<HMODULE> frees;
+    std::vector<Dial> dials;
+    std::vector<ShellOpen> shellOpens;
     std::vector<std::string> order;  // call names in the order they came
 
 private:

@@ -1,5 +1,7 @@
 #include "windows/help/help_window.h"
 
+#include "platform/dialing.h"
+#include "toolkit/message_box.h"
 #include "windows/help/mirror_sites.h"
 #include "windows/main/main_window.h"
 
@@ -88,8 +90,34 @@ void HelpScreen::OnLoad() {
     SetPicture(MainIcon, DefaultInstance<morvane>().Icon());
 }
 
+std::wstring ErrorPrompt(const Error& error) {
+    const std::int32_t number = error.Number();
+    return (number >= 0 ? L" " : L"") + std::to_wstring(number) + L" : " + error.Description();
+}
+
 void HelpScreen::OnClick(int id) {
     switch (id) {
     case UnloadButton: Unload(); break;
+    case ConnectTo1: ConnectTo(1); break;
+    case ConnectTo2: ConnectTo(2); break;
+    case ConnectTo3: ConnectTo(3); break;
     }
+}
+
+// Brings up the dial-up prompt, then opens the mirror site in the default browser. What the
+// prompt or the browser make of it is theirs to show; only a failure to reach either service is
+// reported here, and it closes the help window.
+void HelpScreen::ConnectTo(int site) {
+    WithErrorTrap(
+        [site] {
+            DWORD_PTR connectionNumber = 1;
+            DialingModule::InternetDial(nullptr, L"1", DialingModule::InternetDialForcePrompt,
+                                        &connectionNumber, 0);
+            DialingModule::ShellExecuteA(nullptr, nullptr, mirror::Address(site).c_str(), nullptr,
+                                         nullptr, SW_SHOWNORMAL);
+        },
+        [this](const Error& error) {
+            ShowMessage(ErrorPrompt(error), MB_ICONSTOP | MB_OK, L"Error");
+            Unload();
+        });
 }

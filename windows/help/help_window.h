@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/metadata.h"
+#include "toolkit/error.h"
 #include "toolkit/form.h"
 
 // The help and about window, form "HelpScreen": instructions, the application's title, version,
@@ -30,10 +31,14 @@ public:
 private:
     void OnLoad() override;
     void OnClick(int id) override;
+    void ConnectTo(int site);
 };
 
 // "Version 1.0.0": the numbers as plain decimal digits.
 std::wstring VersionCaption(const app::Version& version);
+
+// An error as the Connect buttons report it: " 53 : description", "-5 : description".
+std::wstring ErrorPrompt(const toolkit::Error& error);
 
 // The instructions the help window shows.
 const std::wstring& Instructions();

@@ -1,0 +1,130 @@
+#include "platform/dialing.h"
+
+#include <optional>
+
+#include <shellapi.h>
+#include <wininet.h>
+// wininet.h maps InternetDial to its wide-character twin; here the name is this module's own.
+#undef InternetDial
+
+#include "platform/ansi.h"
+#include "platform/calls.h"
+#include "toolkit/error.h"
+#include "toolkit/owner.h"
+
+static_assert(DialingModule::InternetDialForcePrompt == INTERNET_DIAL_FORCE_PROMPT);
+
+namespace DialingModule {
+
+namespace {
+
+void ReleaseLibrary(HMODULE module) { platform::Live().FreeLibrary(module); }
+using ModuleOwner = toolkit::Owner<HMODULE, &ReleaseLibrary>;
+
+std::wstring SystemDirectory() {
+    wchar_t directory[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) toolkit::Raise(toolkit::ErrorNumber::FileNotFound);
+    return std::wstring(directory, length);
+}
+
+// A library of the system's own, loaded by its full path in the system directory and never by
+// a bare name: a DLL of the same name planted beside the program (in a Downloads folder, say)
+// must never be loaded. The altered search path looks for its own dependencies there too.
+class SystemLibrary {
+public:
+    explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
+
+    FARPROC Function(const char* entryPoint) {
+        if (!module_) Load();
+        const FARPROC function = platform::Live().GetProcAddress(module_.get(), entryPoint);
+        if (!function) {
+            const std::string name = entryPoint;
+            toolkit::Raise(toolkit::ErrorNumber::EntryPointNotFound,
+                           std::wstring(name.begin(), name.end()) + L" in " + fileName_);
+        }
+        return function;
+    }
+
+    void Release() { module_.reset(); }
+
+private:
+    void Load() {
+        const std::wstring path = SystemDirectory() + L"\\" + fileName_;
+        module_.reset(platform::Live().LoadLibraryExW(path.c_str(), nullptr,
+                                                      LOAD_WITH_ALTERED_SEARCH_PATH));
+        if (!module_) toolkit::Raise(toolkit::ErrorNumber::FileNotFound, path);
+    }
+
+    const wchar_t* fileName_;
+    ModuleOwner module_;
+};
+
+// One function of a system library, bound on its first use.
+template <typename Function>
+class BoundFunction {
+public:
+    BoundFunction(SystemLibrary& library, const char* entryPoint)
+        : library_(library), entryPoint_(entryPoint) {}
+
+    Function Get() {
+        // Through void (*)(), the one function type every other converts to without complaint.
+        if (!function_)
+            function_ = reinterpret_cast<Function>(
+                reinterpret_cast<void (*)()>(library_.Function(entryPoint_)));
+        return function_;
+    }
+
+    void Forget() { function_ = nullptr; }
+
+private:
+    SystemLibrary& library_;
+    const char* entryPoint_;
+    Function function_ = nullptr;
+};
+
+SystemLibrary wininet(L"wininet.dll");
+SystemLibrary shell32(L"shell32.dll");
+
+// The entry point "InternetDial" writes a pointer-sized connection number, as InternetDialA
+// declares it; its older declaration's DWORD would be overrun on 64-bit Windows.
+BoundFunction<decltype(&::InternetDialA)> internetDial(wininet, "InternetDial");
+BoundFunction<decltype(&::ShellExecuteA)> shellExecute(shell32, "ShellExecuteA");
+
+std::optional<std::string> AnsiOrNothing(const wchar_t* text) {
+    if (!text) return std::nullopt;
+    return platform::ToAnsi(text);
+}
+
+const char* PointerTo(const std::optional<std::string>& text) {
+    return text ? text->c_str() : nullptr;
+}
+
+}  // namespace
+
+DWORD InternetDial(HWND parent, const std::wstring& connection, DWORD flags,
+                   DWORD_PTR* connectionNumber, DWORD reserved) {
+    const auto dial = internetDial.Get();
+    std::string name = platform::ToAnsi(connection);
+    return dial(parent, name.data(), flags, connectionNumber, reserved);
+}
+
+HINSTANCE ShellExecuteA(HWND owner, const wchar_t* operation, const wchar_t* file,
+                        const wchar_t* parameters, const wchar_t* directory, int showCommand) {
+    const auto open = shellExecute.Get();
+    const auto ansiOperation = AnsiOrNothing(operation);
+    const auto ansiFile = AnsiOrNothing(file);
+    const auto ansiParameters = AnsiOrNothing(parameters);
+    const auto ansiDirectory = AnsiOrNothing(directory);
+    return open(owner, PointerTo(ansiOperation), PointerTo(ansiFile), PointerTo(ansiParameters),
+                PointerTo(ansiDirectory), showCommand);
+}
+
+void Unbind() {
+    internetDial.Forget();
+    shellExecute.Forget();
+    wininet.Release();
+    shell32.Release();
+}
+
+}  // namespace DialingModule

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "platform/dialing.h"
+#include "support/fake_platform.h"
+#include "support/modal_driver.h"
+#include "windows/help/help_window.h"
+#include "windows/main/main_window.h"
+
+namespace {
+
+using toolkit::DefaultInstance;
+
+std::wstring SystemFile(const wchar_t* name) {
+    wchar_t directory[MAX_PATH] = {};
+    GetSystemDirectoryW(directory, MAX_PATH);
+    return std::wstring(directory) + L"\\" + name;
+}
+
+// Presses Connect buttons in the help window, opened from the main window as a user opens it,
+// with the dial-up and shell services standing in.
+class ConnectionTest : public testing::Test {
+protected:
+    FakePlatform fake;
+    morvane& main = DefaultInstance<morvane>();
+    HelpScreen& help = DefaultInstance<HelpScreen>();
+    ModalDriver driver;
+    bool helpOpenAfterPresses = false;
+
+    void SetUp() override {
+        fake.FakeLibraries().FakeMessageBox();
+        DialingModule::Unbind();
+        main.Show();
+    }
+    void TearDown() override {
+        help.Unload();
+        main.Unload();
+        toolkit::PumpPendingMessages();
+        DialingModule::Unbind();
+    }
+
+    // Opens help, presses the buttons in turn, then closes help if it is still open.
+    void Press(std::vector<int> buttons) {
+        driver.Post([this, buttons] {
+            for (const int button : buttons)
+                if (help.IsLoaded())
+                    SendMessageW(GetDlgItem(help.Window(), button), BM_CLICK, 0, 0);
+            helpOpenAfterPresses = help.IsLoaded();
+            help.Unload();
+        });
+        SendMessageW(main.Control(morvane::HelpButton), BM_CLICK, 0, 0);
+        ASSERT_FALSE(help.IsLoaded());
+    }
+};
+
+TEST_F(ConnectionTest, EachButtonDialsThenOpensItsOwnSiteWithExactlyTheseArguments) {
+    const struct {
+        int button;
+        const char* site;
+    } buttons[] = {{HelpScreen::ConnectTo2, "http://selbrook.example.net/"},
+                   {HelpScreen::ConnectTo3, "http://selbrook.example.org/"},
+                   {HelpScreen::ConnectTo1, "http://selbrook.example.com/"}};
+    for (const auto& button : buttons) {
+        SCOPED_TRACE(button.site);
+        fake.dials.clear();
+        fake.shellOpens.clear();
+        fake.order.clear();
+        Press({button.button});
+        EXPECT_EQ(fake.order.back(), "shell");
+        ASSERT_EQ(fake.dials.size(), 1u);
+        const FakePlatform::Dial& dial = fake.dials[0];
+        EXPECT_EQ(dial.parent, nullptr);
+        EXPECT_EQ(dial.connection, "1");
+        EXPECT_EQ(dial.flags, 0x2000u);
+        EXPECT_EQ(dial.connectionNumber, std::optional<DWORD_PTR>(1));
+        EXPECT_EQ(dial.reserved, 0u);
+
+        ASSERT_EQ(fake.shellOpens.size(), 1u);
+        const FakePlatform::ShellOpen& open = fake.shellOpens[0];
+        EXPECT_EQ(open.owner, nullptr);
+        EXPECT_EQ(open.operation, std::nullopt);
+        EXPECT_EQ(open.file, std::optional<std::string>(button.site));
+        EXPECT_EQ(open.parameters, std::nullopt);
+        EXPECT_EQ(open.directory, std::nullopt);
+        EXPECT_EQ(open.showCommand, SW_SHOWNORMAL);
+        EXPECT_TRUE(helpOpenAfterPresses);  // success shows nothing and leaves help open
+    }
+    EXPECT_TRUE(fake.boxes.empty());
+}
+
+TEST_F(ConnectionTest, LibrariesLoadFromTheSystemDirectoryOnceAndTheBindingsAreReused) {
+    Press({HelpScreen::ConnectTo1, HelpScreen::ConnectTo1});
+    Press({HelpScreen::ConnectTo2});
+    EXPECT_EQ(fake.dials.size(), 3u);
+    EXPECT_EQ(fake.shellOpens.size(), 3u);
+    ASSERT_EQ(fake.loads.size(), 2u);
+    EXPECT_EQ(fake.loads[0].path, SystemFile(L"wininet.dll"));
+    EXPECT_EQ(fake.loads[1].path, SystemFile(L"shell32.dll"));
+    EXPECT_EQ(fake.loads[0].flags, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH));
+    EXPECT_EQ(fake.lookups, (std::vector<std::string>{"InternetDial", "ShellExecuteA"}));
+}
+
+TEST_F(ConnectionTest, ACancelledOrFailedDialStillOpensTheSite) {
+    fake.dialResult = ERROR_CANCELLED;
+    Press({HelpScreen::ConnectTo3});
+    ASSERT_EQ(fake.shellOpens.size(), 1u);
+    EXPECT_EQ(fake.shellOpens[0].file, std::optional<std::string>("http://selbrook.example.org/"));
+    EXPECT_TRUE(fake.boxes.empty());
+    EXPECT_TRUE(helpOpenAfterPresses);
+}
+
+TEST_F(ConnectionTest, AMissingLibraryIsReportedOnceAndClosesTheHelpWindow) {
+    fake.missingLibrary = L"wininet.dll";
+    Press({HelpScreen::ConnectTo1, HelpScreen::ConnectTo2});
+    EXPECT_TRUE(fake.dials.empty());
+    EXPECT_TRUE(fake.shellOpens.empty());  // no browser opens
+    ASSERT_EQ(fake.boxes.size(), 1u);      // the help window closed after the first press
+    EXPECT_EQ(fake.boxes[0].text, L" 53 : File not found: " + SystemFile(L"wininet.dll"));
+    EXPECT_EQ(fake.boxes[0].caption, L"Error");
+    EXPECT_EQ(fake.boxes[0].style, 16u);
+    EXPECT_FALSE(helpOpenAfterPresses);
+    EXPECT_TRUE(IsWindowEnabled(main.Window()));
+    EXPECT_TRUE(main.IsLoaded());
+
+    // The next press, in a help window opened anew, tries again and reports again.
+    Press({HelpScreen::ConnectTo2});
+    EXPECT_EQ(fake.boxes.size(), 2u);
+}
+
+TEST_F(ConnectionTest, AMissingEntryPointOrShellLibraryIsReportedTheSameWay) {
+    fake.missingEntryPoint = "InternetDial";
+    Press({HelpScreen::ConnectTo1});
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, L" 453 : Can't find DLL entry point: InternetDial in wininet.dll");
+    EXPECT_FALSE(helpOpenAfterPresses);
+
+    fake.missingEntryPoint.clear();
+    fake.missingLibrary = L"shell32.dll";
+    Press({HelpScreen::ConnectTo1});
+    EXPECT_EQ(fake.dials.size(), 1u);  // the prompt came up before the shell failed
+    ASSERT_EQ(fake.boxes.size(), 2u);
+    EXPECT_EQ(fake.boxes[1].text, L" 53 : File not found: " + SystemFile(L"shell32.dll"));
+}
+
+TEST(ErrorPromptTest, TheNumberCarriesASpaceOrItsMinusSign) {
+    EXPECT_EQ(ErrorPrompt(toolkit::Error(53, L"File not found")), L" 53 : File not found");
+    EXPECT_EQ(ErrorPrompt(toolkit::Error(0, L"zero")), L" 0 : zero");
+    EXPECT_EQ(ErrorPrompt(toolkit::Error(-2147221504, L"negative")), L"-2147221504 : negative");
+}
+
+}  // namespace
