@@ -22,9 +22,8 @@ constexpr std::wstring_view RootPrefix = L"HKEY_";
 
 LONG CloseKey(HKEY key) { return platform::Live().RegCloseKey(key); }
 
-// Closes the key if a write is abandoned half-way (a conversion that runs out of memory).
-void CloseAbandonedKey(HKEY key) { CloseKey(key); }
-using KeyOwner = toolkit::Owner<HKEY, &CloseAbandonedKey>;
+// Closes the key too if a write is abandoned half-way (a conversion that runs out of memory).
+using KeyOwner = toolkit::Owner<HKEY, &CloseKey>;
 
 bool IsWellFormed(std::wstring_view keyPath) {
     return keyPath.substr(0, RootPrefix.size()) == RootPrefix && keyPath.back() != L'\\';

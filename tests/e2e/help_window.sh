@@ -51,7 +51,7 @@ wait_for_window_gone "$HELP"
 
 # The main window works again.
 click_control "$MAIN" "Change to Typed Message"
-registry_value "$USER_KEY" "Window Title" >/dev/null || fail "the main window did not come back"
+expect_value "$USER_KEY" "Window Title" "" "the main window did not come back"
 screenshot help-window-closed
 click_control "$MAIN" "Exit"
 wait_for_program_end

@@ -95,12 +95,12 @@ press_keys() {
     sleep 0.5
 }
 
-# The string value's data exactly as the registry holds it.
+# The string value's data exactly as the registry holds it; fails when there is no such value.
 registry_value() {
     local key=$1 name=$2
     wine reg query "$key" /v "$name" 2>/dev/null | tr -d '\r' |
-        awk -v name="$name" 'index($0, "    " name "    REG_SZ    ") == 1 {
-            print substr($0, length("    " name "    REG_SZ    ") + 1); found = 1 }
+        awk -v head="    $name    REG_SZ" 'index($0, head) == 1 {
+            rest = substr($0, length(head) + 1); sub(/^    /, "", rest); print rest; found = 1 }
             END { exit !found }'
 }
 
@@ -144,4 +144,16 @@ wait_for_window_gone() {
         sleep 0.2
     done
     fail "window '$caption' is still open"
+}
+
+# Waits up to five seconds for the string value to read as expected: the program handles a
+# click a moment after xdotool has sent it.
+expect_value() {
+    local key=$1 name=$2 expected=$3 message=$4 attempt
+    local value
+    for attempt in $(seq 1 25); do
+        value=$(registry_value "$key" "$name") && [[ "$value" == "$expected" ]] && return 0
+        sleep 0.2
+    done
+    fail "$message (found '$(registry_value "$key" "$name" 2>/dev/null)')"
 }

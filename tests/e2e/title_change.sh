@@ -20,21 +20,20 @@ screenshot main-window-start
 click_control "$MAIN" "Edit:"
 type_text "Susan's World"
 click_control "$MAIN" "Change to Typed Message"
-[[ "$(registry_value "$USER_KEY" "Window Title")" == "Susan's World" ]] ||
-    fail "per-user title not written"
+expect_value "$USER_KEY" "Window Title" "Susan's World" "per-user title not written"
 registry_value "$MACHINE_KEY" "Window Title" >/dev/null && fail "machine-wide title written too"
 screenshot main-window-changed
 
 click_control "$MAIN" "Windows 95/98"
 click_control "$MAIN" "Use Default"
-[[ "$(registry_value "$MACHINE_KEY" "Window Title")" == "Microsoft Internet Explorer" ]] ||
-    fail "default title not written machine-wide for Windows 95/98"
+expect_value "$MACHINE_KEY" "Window Title" "Microsoft Internet Explorer" \
+    "default title not written machine-wide for Windows 95/98"
 
 delete_value "$MACHINE_KEY" "Window Title"
 click_control "$MAIN" "Windows ME/2000"
 click_control "$MAIN" "Use Default"
-[[ "$(registry_value "$MACHINE_KEY" "Window Title")" == "Microsoft Internet Explorer" ]] ||
-    fail "default title not written machine-wide for Windows ME/2000"
+expect_value "$MACHINE_KEY" "Window Title" "Microsoft Internet Explorer" \
+    "default title not written machine-wide for Windows ME/2000"
 [[ "$(registry_value "$USER_KEY" "Window Title")" == "Susan's World" ]] ||
     fail "the per-user title changed"
 screenshot main-window-default
