@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 // Reads back what a real window shows, for tests.
@@ -61,6 +62,42 @@ inline Colours ControlColours(HWND control, UINT message = WM_CTLCOLORSTATIC) {
     const Colours colours{GetTextColor(dc), GetBkColor(dc), logBrush.lbColor};
     ReleaseDC(control, dc);
     return colours;
+}
+
+// A window with this caption and client size that can be neither resized, maximised nor
+// minimised, on the menu-bar colour, with a system menu and its close box.
+inline void ExpectFixedWindow(HWND window, const wchar_t* caption, LONG width, LONG height) {
+    EXPECT_EQ(Text(window), caption);
+    const SIZE client = ClientSize(window);
+    EXPECT_EQ(client.cx, width);
+    EXPECT_EQ(client.cy, height);
+    const LONG_PTR style = Style(window);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_MENU + 1);
+}
+
+// A control of this class at this place (left, top, right, bottom in pixels of its parent's
+// client area), in Arial of this height and weight.
+struct Placed {
+    const wchar_t* className;
+    RECT pixels;
+    LONG fontHeight;
+    LONG fontWeight;
+};
+
+inline void ExpectPlaced(HWND control, const Placed& expected) {
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(ClassName(control), expected.className);
+    const RECT rect = RectInParent(control);
+    EXPECT_EQ(rect.left, expected.pixels.left);
+    EXPECT_EQ(rect.top, expected.pixels.top);
+    EXPECT_EQ(rect.right, expected.pixels.right);
+    EXPECT_EQ(rect.bottom, expected.pixels.bottom);
+    const LOGFONTW font = Font(control);
+    EXPECT_STREQ(font.lfFaceName, L"Arial");
+    EXPECT_EQ(font.lfHeight, expected.fontHeight);
+    EXPECT_EQ(font.lfWeight, expected.fontWeight);
 }
 
 }  // namespace probe

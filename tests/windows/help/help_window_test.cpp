@@ -46,54 +46,28 @@ protected:
     }
 };
 
-struct Expected {
-    int id;
-    const wchar_t* className;
-    RECT pixels;
-    LONG height;
-    LONG weight;
-};
-
 TEST_F(HelpWindowTest, TheWindowIsLaidOutAsDesigned) {
     driver.Post([this] {
-        const HWND window = help.Window();
-        EXPECT_EQ(probe::Text(window), L"Morvane Help");
-        const SIZE client = probe::ClientSize(window);
-        EXPECT_EQ(client.cx, 351);
-        EXPECT_EQ(client.cy, 250);
-        const LONG_PTR style = probe::Style(window);
-        EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME));
-        EXPECT_TRUE(style & WS_SYSMENU);
-        EXPECT_EQ(GetWindow(window, GW_OWNER), main.Window());  // no task-bar button of its own
-        EXPECT_EQ(GetClassLongPtrW(window, GCLP_HBRBACKGROUND), COLOR_MENU + 1);
+        probe::ExpectFixedWindow(help.Window(), L"Morvane Help", 351, 250);
+        EXPECT_EQ(GetWindow(help.Window(), GW_OWNER), main.Window());  // no task-bar button
 
-        const Expected controls[] = {
-            {HelpScreen::UnloadButton, L"Button", {272, 192, 345, 241}, -11, FW_BOLD},
-            {HelpScreen::InstructionsText, L"Edit", {8, 56, 345, 157}, -11, FW_NORMAL},
-            {HelpScreen::ConnectTo3, L"Button", {200, 224, 265, 241}, -11, FW_BOLD},
-            {HelpScreen::ConnectTo2, L"Button", {200, 208, 265, 225}, -11, FW_BOLD},
-            {HelpScreen::ConnectTo1, L"Button", {200, 192, 265, 209}, -11, FW_BOLD},
-            {HelpScreen::Connect3Label, L"Static", {8, 224, 193, 241}, -11, FW_BOLD},
-            {HelpScreen::Connect2Label, L"Static", {8, 208, 193, 225}, -11, FW_BOLD},
-            {HelpScreen::Connect1Label, L"Static", {8, 192, 193, 209}, -11, FW_BOLD},
-            {HelpScreen::VisitLabel, L"Static", {24, 160, 313, 193}, -11, FW_BOLD},
-            {HelpScreen::CopyrightLabel, L"Static", {16, 40, 225, 65}, -11, FW_BOLD},
-            {HelpScreen::TitleLabel, L"Static", {16, 8, 209, 41}, -19, FW_BOLD},
-            {HelpScreen::VersionLabel, L"Static", {16, 28, 209, 45}, -11, FW_BOLD},
+        const std::pair<int, probe::Placed> controls[] = {
+            {HelpScreen::UnloadButton, {L"Button", {272, 192, 345, 241}, -11, FW_BOLD}},
+            {HelpScreen::InstructionsText, {L"Edit", {8, 56, 345, 157}, -11, FW_NORMAL}},
+            {HelpScreen::ConnectTo3, {L"Button", {200, 224, 265, 241}, -11, FW_BOLD}},
+            {HelpScreen::ConnectTo2, {L"Button", {200, 208, 265, 225}, -11, FW_BOLD}},
+            {HelpScreen::ConnectTo1, {L"Button", {200, 192, 265, 209}, -11, FW_BOLD}},
+            {HelpScreen::Connect3Label, {L"Static", {8, 224, 193, 241}, -11, FW_BOLD}},
+            {HelpScreen::Connect2Label, {L"Static", {8, 208, 193, 225}, -11, FW_BOLD}},
+            {HelpScreen::Connect1Label, {L"Static", {8, 192, 193, 209}, -11, FW_BOLD}},
+            {HelpScreen::VisitLabel, {L"Static", {24, 160, 313, 193}, -11, FW_BOLD}},
+            {HelpScreen::CopyrightLabel, {L"Static", {16, 40, 225, 65}, -11, FW_BOLD}},
+            {HelpScreen::TitleLabel, {L"Static", {16, 8, 209, 41}, -19, FW_BOLD}},
+            {HelpScreen::VersionLabel, {L"Static", {16, 28, 209, 45}, -11, FW_BOLD}},
         };
-        for (const Expected& expected : controls) {
-            SCOPED_TRACE(expected.id);
-            const HWND control = Control(expected.id);
-            EXPECT_EQ(probe::ClassName(control), expected.className);
-            const RECT rect = probe::RectInParent(control);
-            EXPECT_EQ(rect.left, expected.pixels.left);
-            EXPECT_EQ(rect.top, expected.pixels.top);
-            EXPECT_EQ(rect.right, expected.pixels.right);
-            EXPECT_EQ(rect.bottom, expected.pixels.bottom);
-            const LOGFONTW font = probe::Font(control);
-            EXPECT_STREQ(font.lfFaceName, L"Arial");
-            EXPECT_EQ(font.lfHeight, expected.height);
-            EXPECT_EQ(font.lfWeight, expected.weight);
+        for (const auto& [id, placed] : controls) {
+            SCOPED_TRACE(id);
+            probe::ExpectPlaced(Control(id), placed);
         }
         const RECT icon = probe::RectInParent(Control(HelpScreen::MainIcon));
         EXPECT_EQ(icon.left, 304);

@@ -33,55 +33,36 @@ protected:
 struct Expected {
     int id;
     int index;
-    const wchar_t* className;
     const wchar_t* caption;
-    RECT pixels;  // left, top, right, bottom in the client area
-    LONG weight;
+    probe::Placed placed;
 };
 
 TEST_F(MainWindowTest, TheWindowIsLaidOutAsDesigned) {
-    const HWND main = window.Window();
-    EXPECT_EQ(probe::Text(main), L"Change the name on Internet Explorer");
-    const SIZE client = probe::ClientSize(main);
-    EXPECT_EQ(client.cx, 371);
-    EXPECT_EQ(client.cy, 141);
-    const LONG_PTR style = probe::Style(main);
-    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX | WS_THICKFRAME));
-    EXPECT_TRUE(style & WS_SYSMENU);
-    EXPECT_EQ(GetClassLongPtrW(main, GCLP_HBRBACKGROUND), COLOR_MENU + 1);
-    EXPECT_NE(GetClassLongPtrW(main, GCLP_HICON), 0);
+    probe::ExpectFixedWindow(window.Window(), L"Change the name on Internet Explorer", 371, 141);
+    EXPECT_NE(GetClassLongPtrW(window.Window(), GCLP_HICON), 0);
 
     const Expected controls[] = {
-        {morvane::HelpButton, toolkit::NoIndex, L"Button", L"Help", {8, 112, 57, 137}, FW_BOLD},
-        {morvane::WindowsVersion, 2, L"Button", L"Windows NT/XP", {256, 4, 385, 21}, FW_BOLD},
-        {morvane::WindowsVersion, 1, L"Button", L"Windows ME/2000", {128, 4, 257, 21}, FW_BOLD},
-        {morvane::WindowsVersion, 0, L"Button", L"Windows 95/98", {16, 4, 145, 21}, FW_BOLD},
-        {morvane::ExitButton, toolkit::NoIndex, L"Button", L"Exit", {312, 112, 361, 137}, FW_BOLD},
-        {morvane::DefaultButton, toolkit::NoIndex, L"Button", L"Use Default", {232, 112, 305, 137},
-         FW_BOLD},
-        {morvane::ChangeButton, toolkit::NoIndex, L"Button", L"Change to Typed Message",
-         {64, 112, 225, 137}, FW_BOLD},
-        {morvane::EnterText, toolkit::NoIndex, L"Edit", L"", {8, 40, 361, 65}, FW_NORMAL},
-        {morvane::CompletedMessage, toolkit::NoIndex, L"Static", L"", {8, 68, 361, 105}, FW_BOLD},
-        {morvane::Label1, toolkit::NoIndex, L"Static",
-         L"Type the name that you wish to appear on your Internet Explorer", {8, 24, 361, 41},
-         FW_NORMAL},
+        {morvane::HelpButton, toolkit::NoIndex, L"Help", {L"Button", {8, 112, 57, 137}, -11, FW_BOLD}},
+        {morvane::WindowsVersion, 2, L"Windows NT/XP", {L"Button", {256, 4, 385, 21}, -11, FW_BOLD}},
+        {morvane::WindowsVersion, 1, L"Windows ME/2000", {L"Button", {128, 4, 257, 21}, -11, FW_BOLD}},
+        {morvane::WindowsVersion, 0, L"Windows 95/98", {L"Button", {16, 4, 145, 21}, -11, FW_BOLD}},
+        {morvane::ExitButton, toolkit::NoIndex, L"Exit", {L"Button", {312, 112, 361, 137}, -11, FW_BOLD}},
+        {morvane::DefaultButton, toolkit::NoIndex, L"Use Default",
+         {L"Button", {232, 112, 305, 137}, -11, FW_BOLD}},
+        {morvane::ChangeButton, toolkit::NoIndex, L"Change to Typed Message",
+         {L"Button", {64, 112, 225, 137}, -11, FW_BOLD}},
+        {morvane::EnterText, toolkit::NoIndex, L"", {L"Edit", {8, 40, 361, 65}, -11, FW_NORMAL}},
+        {morvane::CompletedMessage, toolkit::NoIndex, L"",
+         {L"Static", {8, 68, 361, 105}, -11, FW_BOLD}},
+        {morvane::Label1, toolkit::NoIndex,
+         L"Type the name that you wish to appear on your Internet Explorer",
+         {L"Static", {8, 24, 361, 41}, -11, FW_NORMAL}},
     };
     for (const Expected& expected : controls) {
         SCOPED_TRACE(testing::Message() << "control " << expected.id << " index " << expected.index);
         const HWND control = Control(expected.id, expected.index);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(probe::ClassName(control), expected.className);
+        probe::ExpectPlaced(control, expected.placed);
         EXPECT_EQ(probe::Text(control), expected.caption);
-        const RECT rect = probe::RectInParent(control);
-        EXPECT_EQ(rect.left, expected.pixels.left);
-        EXPECT_EQ(rect.top, expected.pixels.top);
-        EXPECT_EQ(rect.right, expected.pixels.right);
-        EXPECT_EQ(rect.bottom, expected.pixels.bottom);
-        const LOGFONTW font = probe::Font(control);
-        EXPECT_STREQ(font.lfFaceName, L"Arial");
-        EXPECT_EQ(font.lfHeight, -11);
-        EXPECT_EQ(font.lfWeight, expected.weight);
     }
 }
 
