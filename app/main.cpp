@@ -1,10 +1,12 @@
 #include <windows.h>
 
+#include "toolkit/error.h"
 #include "toolkit/form.h"
 #include "windows/main/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    toolkit::DefaultInstance<morvane>().Show();
+    // A main window that cannot be made is reported like any other error, then the program ends.
+    if (!toolkit::RunHandler([] { toolkit::DefaultInstance<morvane>().Show(); })) return 1;
     toolkit::RunMessageLoop();
     return 0;
 }

@@ -43,15 +43,16 @@ void WithErrorTrap(Body&& body, OnError&& onError) {
     }
 }
 
-// Runs one event handler to completion. Whatever it raises and no trap caught ends here,
-// in the toolkit's default handling (a stop box), so no exception ever crosses a window
-// procedure. Returns false when the handler did not finish.
-template <typename Handler>
-bool RunHandler(Handler&& handler) noexcept;
-
+// The toolkit's default handling of an error no trap caught: a stop box with its number and
+// description.
 void ReportUntrapped(const Error& error) noexcept;
+
+// The exception being handled, as a numbered error (out of memory is 7, anything unknown 51).
 Error CurrentExceptionAsError() noexcept;
 
+// Runs one event handler to completion. Whatever it raises and no trap caught ends here, in the
+// default handling, so no exception ever crosses a window procedure. Returns false when the
+// handler did not finish.
 template <typename Handler>
 bool RunHandler(Handler&& handler) noexcept {
     try {
