@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <string>
 
-// The application's name and version, defined here once for every window that shows them.
+#include "app/product.h"
+
+// The application's name, version and copyright, for every window that shows them. The values
+// come from the build (the CMake project), which gives the version resource the same ones.
 namespace app {
 
-inline constexpr const wchar_t* Title = L"Morvane";
+inline constexpr const wchar_t* Title = L"" MORVANE_TITLE;
 
 struct Version {
     std::uint16_t major;
@@ -14,9 +17,10 @@ struct Version {
     std::uint16_t revision;
 };
 
-inline constexpr Version CurrentVersion{1, 0, 0};
+inline constexpr Version CurrentVersion{MORVANE_VERSION_MAJOR, MORVANE_VERSION_MINOR,
+                                        MORVANE_VERSION_REVISION};
 
-inline constexpr const wchar_t* CopyrightHolder = L" 2026 Selbrook Software";
+inline constexpr const wchar_t* CopyrightHolder = L" " MORVANE_COPYRIGHT_YEAR " " MORVANE_COMPANY;
 
 // "Copyright © 2026 Selbrook Software". The sign is U+00A9 itself, so it is the copyright sign
 // on every system, whatever its code page.

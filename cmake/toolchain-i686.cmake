@@ -1,8 +1,10 @@
-# 32-bit Windows, the program's release target.
+# 32-bit Windows, the program's release target, from Windows XP SP3 on. It is built with the
+# win32 thread model: the posix one links winpthreads, which needs GetTickCount64, a function
+# Windows XP lacks. (The tests, which need std::mutex, run on the x86_64 posix build.)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

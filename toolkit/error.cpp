@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "toolkit/decimal.h"
 #include "toolkit/message_box.h"
 
 namespace toolkit {
@@ -43,7 +44,7 @@ Error CurrentExceptionAsError() noexcept {
 
 void ReportUntrapped(const Error& error) noexcept {
     try {
-        ShowMessage(L"Error " + std::to_wstring(error.Number()) + L": " + error.Description(),
+        ShowMessage(L"Error " + Decimal(error.Number()) + L": " + error.Description(),
                     MB_ICONSTOP);
     } catch (...) {
         // Nothing is left to report with; the handler has already been abandoned.

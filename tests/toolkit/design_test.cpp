@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "toolkit/decimal.h"
 #include "toolkit/design.h"
 
 namespace {
@@ -26,6 +27,19 @@ TEST(DesignTest, ColoursResolveToSystemOrRgbValues) {
     EXPECT_EQ(SystemColour(COLOR_MENU).Value(), GetSysColor(COLOR_MENU));
     EXPECT_EQ(RgbColour(192, 192, 192).Value(), RGB(192, 192, 192));
     EXPECT_FALSE(Unset.IsSet());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DecimalTest, WholeNumbersArePlainDigitsWithAMinusSignWhenNegative) {
+    EXPECT_EQ(toolkit::Decimal(0), L"0");
+    EXPECT_EQ(toolkit::Decimal(53), L"53");
+    EXPECT_EQ(toolkit::Decimal(65535), L"65535");
+    EXPECT_EQ(toolkit::Decimal(-5), L"-5");
+    EXPECT_EQ(toolkit::Decimal(-2147483647 - 1), L"-2147483648");
+    EXPECT_EQ(toolkit::Decimal(-9223372036854775807LL - 1), L"-9223372036854775808");
 }
 
 }  // namespace

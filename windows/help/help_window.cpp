@@ -1,6 +1,7 @@
 #include "windows/help/help_window.h"
 
 #include "platform/dialing.h"
+#include "toolkit/decimal.h"
 #include "toolkit/message_box.h"
 #include "windows/help/mirror_sites.h"
 #include "windows/main/main_window.h"
@@ -77,8 +78,8 @@ const std::wstring& Instructions() {
 }
 
 std::wstring VersionCaption(const app::Version& version) {
-    return L"Version " + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) +
-           L"." + std::to_wstring(version.revision);
+    return L"Version " + Decimal(version.major) + L"." + Decimal(version.minor) +
+           L"." + Decimal(version.revision);
 }
 
 HelpScreen::HelpScreen() : Form(HelpDesign) {}
@@ -92,7 +93,7 @@ void HelpScreen::OnLoad() {
 
 std::wstring ErrorPrompt(const Error& error) {
     const std::int32_t number = error.Number();
-    return (number >= 0 ? L" " : L"") + std::to_wstring(number) + L" : " + error.Description();
+    return (number >= 0 ? L" " : L"") + Decimal(number) + L" : " + error.Description();
 }
 
 void HelpScreen::OnClick(int id) {
