@@ -182,6 +182,32 @@ void Form::ShowModal(HWND owner) {
 void Form::CreateControls(int dpi) {
     for (const ControlDesign& control : design_.controls) CreateControl(control, dpi);
     ArrangeZOrder();
+    UncoverOptionButtons();
+}
+
+// Option buttons of one array may overlap their neighbours, and each paints its whole rectangle.
+// A button therefore gives up the part that a later member of its array covers: every button's
+// circle, at its left edge, stays visible, while the stacking, and so the order of the arrow
+// keys, stays that of the tab index.
+void Form::UncoverOptionButtons() {
+    for (const ControlDesign& option : design_.controls) {
+        if (option.kind != ControlKind::OptionButton) continue;
+        const HWND handle = GetDlgItem(window_, option.ControlId());
+        RECT own{};
+        GetWindowRect(handle, &own);
+        RegionOwner visible(CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
+        if (!visible) Raise(ErrorNumber::OutOfMemory, L"region");
+        for (const ControlDesign& later : design_.controls) {
+            if (later.id != option.id || later.index <= option.index) continue;
+            RECT other{};
+            GetWindowRect(GetDlgItem(window_, later.ControlId()), &other);
+            OffsetRect(&other, -own.left, -own.top);
+            const RegionOwner covered(CreateRectRgnIndirect(&other));
+            if (covered) CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
+        }
+        // Once set, the region belongs to the window.
+        if (SetWindowRgn(handle, visible.get(), FALSE)) visible.release();
+    }
 }
 
 void Form::CreateControl(const ControlDesign& control, int dpi) {

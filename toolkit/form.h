@@ -12,6 +12,7 @@ namespace toolkit {
 
 using FontOwner = Owner<HFONT, &::DeleteObject>;
 using BrushOwner = Owner<HBRUSH, &::DeleteObject>;
+using RegionOwner = Owner<HRGN, &::DeleteObject>;
 
 // One window class of the program. The object is the class's instance and outlives its window:
 // loading builds the window from the design, unloading destroys it and everything it held, and
@@ -61,6 +62,7 @@ private:
     void CreateControls(int dpi);
     void CreateControl(const ControlDesign& control, int dpi);
     void ArrangeZOrder();
+    void UncoverOptionButtons();
     void FocusFirstControl();
     void KeepTabStopOnSelectedOption(const ControlDesign& option);
     const ControlDesign* FindControl(int controlId) const;

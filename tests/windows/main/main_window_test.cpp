@@ -116,6 +116,18 @@ TEST_F(MainWindowTest, OptionButtonsAreOneExclusiveGroup) {
     EXPECT_TRUE(window.IsSelected(morvane::WindowsVersion, 1));
 }
 
+TEST_F(MainWindowTest, OverlappingOptionButtonsLeaveEachOthersCirclesVisible) {
+    // Each option button paints only up to where the next one begins.
+    const LONG visibleWidths[] = {128 - 16, 256 - 128, 385 - 256};
+    for (int index = 0; index < 3; ++index) {
+        RECT box{};
+        ASSERT_NE(GetWindowRgnBox(Control(morvane::WindowsVersion, index), &box), ERROR);
+        EXPECT_EQ(box.left, 0);
+        EXPECT_EQ(box.right, visibleWidths[index]);
+        EXPECT_EQ(box.bottom, 17);
+    }
+}
+
 TEST_F(MainWindowTest, ShowCompletedMessageQuotesTheTextUnchanged) {
     window.ShowCompletedMessage();
     EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - \"");
