@@ -14,9 +14,18 @@ struct Calls {
     decltype(&::LoadLibraryExW) LoadLibraryExW = &::LoadLibraryExW;
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
+    // The drawing objects the windows create and release, so a test can count those alive.
+    decltype(&::CreateFontW) CreateFontW = &::CreateFontW;
+    decltype(&::CreateSolidBrush) CreateSolidBrush = &::CreateSolidBrush;
+    decltype(&::CreateRectRgn) CreateRectRgn = &::CreateRectRgn;
+    decltype(&::CreateRectRgnIndirect) CreateRectRgnIndirect = &::CreateRectRgnIndirect;
+    decltype(&::SetWindowRgn) SetWindowRgn = &::SetWindowRgn;
+    decltype(&::DeleteObject) DeleteObject = &::DeleteObject;
 };
 
 // The table in use; tests swap entries and restore them afterwards.
 Calls& Live();
+
+inline void DeleteGdiObject(HGDIOBJ object) { Live().DeleteObject(object); }
 
 }  // namespace platform

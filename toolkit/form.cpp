@@ -195,18 +195,18 @@ void Form::UncoverOptionButtons() {
         const HWND handle = GetDlgItem(window_, option.ControlId());
         RECT own{};
         GetWindowRect(handle, &own);
-        RegionOwner visible(CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
+        RegionOwner visible(platform::Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
         if (!visible) Raise(ErrorNumber::OutOfMemory, L"region");
         for (const ControlDesign& later : design_.controls) {
             if (later.id != option.id || later.index <= option.index) continue;
             RECT other{};
             GetWindowRect(GetDlgItem(window_, later.ControlId()), &other);
             OffsetRect(&other, -own.left, -own.top);
-            const RegionOwner covered(CreateRectRgnIndirect(&other));
+            const RegionOwner covered(platform::Live().CreateRectRgnIndirect(&other));
             if (covered) CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
         }
         // Once set, the region belongs to the window.
-        if (SetWindowRgn(handle, visible.get(), FALSE)) visible.release();
+        if (platform::Live().SetWindowRgn(handle, visible.get(), FALSE)) visible.release();
     }
 }
 
@@ -287,10 +287,10 @@ HFONT Form::FontFor(const FontDesign& requested, int dpi) {
             cached.design.weight == font.weight)
             return cached.font.get();
     }
-    FontOwner created(CreateFontW(-FontHeightPixels(font, dpi), 0, 0, 0, font.weight, FALSE,
-                                  FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, font.name));
+    FontOwner created(platform::Live().CreateFontW(
+        -FontHeightPixels(font, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+        font.name));
     if (!created) Raise(ErrorNumber::OutOfMemory, L"font");
     fonts_.push_back({font, dpi, std::move(created)});
     return fonts_.back().font.get();
@@ -300,7 +300,7 @@ HBRUSH Form::BrushFor(const Colour& colour) {
     if (colour.kind == Colour::Kind::System) return GetSysColorBrush(colour.systemIndex);
     for (const CachedBrush& cached : brushes_)
         if (cached.colour == colour.rgb) return cached.brush.get();
-    BrushOwner created(CreateSolidBrush(colour.rgb));
+    BrushOwner created(platform::Live().CreateSolidBrush(colour.rgb));
     if (!created) Raise(ErrorNumber::OutOfMemory, L"brush");
     brushes_.push_back({colour.rgb, std::move(created)});
     return brushes_.back().brush.get();

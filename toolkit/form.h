@@ -5,14 +5,15 @@
 
 #include <windows.h>
 
+#include "platform/calls.h"
 #include "toolkit/design.h"
 #include "toolkit/owner.h"
 
 namespace toolkit {
 
-using FontOwner = Owner<HFONT, &::DeleteObject>;
-using BrushOwner = Owner<HBRUSH, &::DeleteObject>;
-using RegionOwner = Owner<HRGN, &::DeleteObject>;
+using FontOwner = Owner<HFONT, &platform::DeleteGdiObject>;
+using BrushOwner = Owner<HBRUSH, &platform::DeleteGdiObject>;
+using RegionOwner = Owner<HRGN, &platform::DeleteGdiObject>;
 
 // One window class of the program. The object is the class's instance and outlives its window:
 // loading builds the window from the design, unloading destroys it and everything it held, and

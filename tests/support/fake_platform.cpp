@@ -92,6 +92,45 @@ BOOL WINAPI FakeFreeLibrary(HMODULE module) {
     return TRUE;
 }
 
+template <typename Handle>
+Handle Alive(Handle object) {
+    if (object) active->drawingObjects.insert(object);
+    return object;
+}
+
+HFONT WINAPI CountedCreateFont(int height, int width, int escapement, int orientation, int weight,
+                               DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
+                               DWORD precision, DWORD clipPrecision, DWORD quality,
+                               DWORD pitchAndFamily, LPCWSTR face) {
+    return Alive(active->Real().CreateFontW(height, width, escapement, orientation, weight, italic,
+                                            underline, strikeOut, charSet, precision,
+                                            clipPrecision, quality, pitchAndFamily, face));
+}
+
+HBRUSH WINAPI CountedCreateSolidBrush(COLORREF colour) {
+    return Alive(active->Real().CreateSolidBrush(colour));
+}
+
+HRGN WINAPI CountedCreateRectRgn(int left, int top, int right, int bottom) {
+    return Alive(active->Real().CreateRectRgn(left, top, right, bottom));
+}
+
+HRGN WINAPI CountedCreateRectRgnIndirect(const RECT* rect) {
+    return Alive(active->Real().CreateRectRgnIndirect(rect));
+}
+
+// A region given to a window is the window's to release.
+int WINAPI CountedSetWindowRgn(HWND window, HRGN region, BOOL redraw) {
+    const int result = active->Real().SetWindowRgn(window, region, redraw);
+    if (result) active->drawingObjects.erase(region);
+    return result;
+}
+
+BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
+    active->drawingObjects.erase(object);
+    return active->Real().DeleteObject(object);
+}
+
 }  // namespace
 
 FakePlatform::FakePlatform() : saved_(platform::Live()) {
@@ -122,5 +161,16 @@ FakePlatform& FakePlatform::FakeLibraries() {
     calls.LoadLibraryExW = &FakeLoadLibrary;
     calls.GetProcAddress = &FakeGetProcAddress;
     calls.FreeLibrary = &FakeFreeLibrary;
+    return *this;
+}
+
+FakePlatform& FakePlatform::CountDrawingObjects() {
+    platform::Calls& calls = platform::Live();
+    calls.CreateFontW = &CountedCreateFont;
+    calls.CreateSolidBrush = &CountedCreateSolidBrush;
+    calls.CreateRectRgn = &CountedCreateRectRgn;
+    calls.CreateRectRgnIndirect = &CountedCreateRectRgnIndirect;
+    calls.SetWindowRgn = &CountedSetWindowRgn;
+    calls.DeleteObject = &CountedDeleteObject;
     return *this;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ public:
     FakePlatform& FakeMessageBox();
     // Stands in for wininet.dll and shell32.dll: loading, binding and the two services.
     FakePlatform& FakeLibraries();
+    // Lets the drawing objects be made for real, keeping count of those still alive.
+    FakePlatform& CountDrawingObjects();
+    std::size_t DrawingObjectsAlive() const { return drawingObjects.size(); }
+
+    const platform::Calls& Real() const { return saved_; }
 
     LONG openResult = ERROR_SUCCESS;
     LONG setResult = ERROR_SUCCESS;
@@ -83,6 +89,7 @@ public:
     std::vector<HMODULE> frees;
     std::vector<Dial> dials;
     std::vector<ShellOpen> shellOpens;
+    std::set<HGDIOBJ> drawingObjects;
     std::vector<std::string> order;  // call names in the order they came
 
 private:
