@@ -7,7 +7,7 @@ packages=(
     g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
     googletest
     wine wine64 fonts-wine fonts-liberation
-    xvfb xdotool x11-utils imagemagick
+    xvfb xdotool x11-utils imagemagick procps
 )
 
 missing=()
