@@ -6,17 +6,13 @@
 #include <psapi.h>
 
 #include "support/fake_platform.h"
-#include "support/modal_driver.h"
+#include "support/main_and_help.h"
 #include "support/window_probe.h"
 #include "toolkit/decimal.h"
-#include "windows/help/help_window.h"
-#include "windows/main/main_window.h"
 
 // One program left open for a long time: 500 openings of the help window and 1,000 title
 // changes must leave its memory, its windows and its drawing objects where they were.
 namespace {
-
-using toolkit::DefaultInstance;
 
 struct Reading {
     SIZE_T privateBytes;
@@ -48,27 +44,20 @@ SIZE_T PrivateBytes() {
     return counters.PagefileUsage;
 }
 
-class SoakTest : public testing::Test {
+class SoakTest : public MainAndHelpTest {
 protected:
     FakePlatform counting;
-    morvane& main = DefaultInstance<morvane>();
-    HelpScreen& help = DefaultInstance<HelpScreen>();
-    ModalDriver driver;
     int titles = 0;
 
     void SetUp() override {
         counting.CountDrawingObjects();
-        main.Show();
-    }
-    void TearDown() override {
-        main.Unload();
-        toolkit::PumpPendingMessages();
+        MainAndHelpTest::SetUp();
     }
 
     void OpenAndCloseHelp(int times) {
         for (int cycle = 0; cycle < times; ++cycle) {
             driver.Post([this] { help.Unload(); });
-            SendMessageW(main.Control(morvane::HelpButton), BM_CLICK, 0, 0);
+            PressHelp();
         }
     }
     void ChangeTitle(int times) {

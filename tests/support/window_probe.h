@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -40,6 +41,16 @@ inline LOGFONTW Font(HWND control) {
     const HFONT handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     GetObjectW(handle, sizeof(font), &font);
     return font;
+}
+
+// Where the Tab key takes the focus, step by step, from the given control.
+inline std::vector<HWND> TabOrder(HWND window, HWND from, int steps) {
+    std::vector<HWND> order;
+    for (HWND control = from; steps-- > 0;) {
+        control = GetNextDlgTabItem(window, control, FALSE);
+        order.push_back(control);
+    }
+    return order;
 }
 
 inline LONG_PTR Style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }

@@ -115,15 +115,10 @@ TEST_F(FormTest, TabFollowsTheTabIndexAndStopsOnceInAnOptionGroup) {
     form.Show();
     PumpPendingMessages();
     EXPECT_EQ(GetFocus(), form.Control(Name));
-    std::vector<HWND> order;
-    HWND control = form.Control(Name);
-    for (int step = 0; step < 5; ++step) {
-        control = GetNextDlgTabItem(form.Window(), control, FALSE);
-        order.push_back(control);
-    }
-    EXPECT_EQ(order, (std::vector<HWND>{form.Control(Choice, 0), form.Control(Apply),
-                                        form.Control(Close), form.Control(Fail),
-                                        form.Control(Name)}));
+    EXPECT_EQ(probe::TabOrder(form.Window(), form.Control(Name), 5),
+              (std::vector<HWND>{form.Control(Choice, 0), form.Control(Apply),
+                                 form.Control(Close), form.Control(Fail),
+                                 form.Control(Name)}));
 
     // Selecting the other option moves the group's tab stop with the selection.
     SendMessageW(form.Control(Choice, 1), BM_CLICK, 0, 0);

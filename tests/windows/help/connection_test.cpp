@@ -2,13 +2,9 @@
 
 #include "platform/dialing.h"
 #include "support/fake_platform.h"
-#include "support/modal_driver.h"
-#include "windows/help/help_window.h"
-#include "windows/main/main_window.h"
+#include "support/main_and_help.h"
 
 namespace {
-
-using toolkit::DefaultInstance;
 
 std::wstring SystemFile(const wchar_t* name) {
     wchar_t directory[MAX_PATH] = {};
@@ -18,23 +14,18 @@ std::wstring SystemFile(const wchar_t* name) {
 
 // Presses Connect buttons in the help window, opened from the main window as a user opens it,
 // with the dial-up and shell services standing in.
-class ConnectionTest : public testing::Test {
+class ConnectionTest : public MainAndHelpTest {
 protected:
     FakePlatform fake;
-    morvane& main = DefaultInstance<morvane>();
-    HelpScreen& help = DefaultInstance<HelpScreen>();
-    ModalDriver driver;
     bool helpOpenAfterPresses = false;
 
     void SetUp() override {
         fake.FakeLibraries().FakeMessageBox();
         DialingModule::Unbind();
-        main.Show();
+        MainAndHelpTest::SetUp();
     }
     void TearDown() override {
-        help.Unload();
-        main.Unload();
-        toolkit::PumpPendingMessages();
+        MainAndHelpTest::TearDown();
         DialingModule::Unbind();
     }
 
@@ -43,11 +34,11 @@ protected:
         driver.Post([this, buttons] {
             for (const int button : buttons)
                 if (help.IsLoaded())
-                    SendMessageW(GetDlgItem(help.Window(), button), BM_CLICK, 0, 0);
+                    SendMessageW(HelpControl(button), BM_CLICK, 0, 0);
             helpOpenAfterPresses = help.IsLoaded();
             help.Unload();
         });
-        SendMessageW(main.Control(morvane::HelpButton), BM_CLICK, 0, 0);
+        PressHelp();
         ASSERT_FALSE(help.IsLoaded());
     }
 };

@@ -1,36 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "support/modal_driver.h"
+#include "support/main_and_help.h"
 #include "support/window_probe.h"
-#include "windows/help/help_window.h"
-#include "windows/main/main_window.h"
 
 namespace {
 
-using toolkit::DefaultInstance;
-
-// The help window is opened the way a user opens it: the main window's Help button, which
-// returns only once the help window has been closed. Steps run while it is open.
-class HelpWindowTest : public testing::Test {
+class HelpWindowTest : public MainAndHelpTest {
 protected:
-    morvane& main = DefaultInstance<morvane>();
-    HelpScreen& help = DefaultInstance<HelpScreen>();
-    ModalDriver driver;
-
-    void SetUp() override {
-        main.Show();
-        toolkit::PumpPendingMessages();
-    }
-    void TearDown() override {
-        help.Unload();
-        main.Unload();
-        toolkit::PumpPendingMessages();
-    }
-
-    HWND Control(int id) { return GetDlgItem(help.Window(), id); }
-
-    // Presses Help; the steps posted so far run inside the help window's modal loop.
-    void PressHelp() { SendMessageW(main.Control(morvane::HelpButton), BM_CLICK, 0, 0); }
+    HWND Control(int id) { return HelpControl(id); }
 
     void CloseWith(std::function<void()> close) {
         const int stepsBefore = driver.StepsRun();
@@ -169,17 +146,12 @@ TEST(InstructionsTest, FiveParagraphsNamingTheMirrorSitesEndingInALineBreak) {
 TEST_F(HelpWindowTest, TheInstructionsHaveTheFocusAndTabRunsCloseThenConnect321) {
     driver.Post([this] {
         EXPECT_EQ(GetFocus(), Control(HelpScreen::InstructionsText));
-        std::vector<HWND> order;
-        HWND control = Control(HelpScreen::InstructionsText);
-        for (int step = 0; step < 5; ++step) {
-            control = GetNextDlgTabItem(help.Window(), control, FALSE);
-            order.push_back(control);
-        }
-        EXPECT_EQ(order, (std::vector<HWND>{Control(HelpScreen::UnloadButton),
-                                            Control(HelpScreen::ConnectTo3),
-                                            Control(HelpScreen::ConnectTo2),
-                                            Control(HelpScreen::ConnectTo1),
-                                            Control(HelpScreen::InstructionsText)}));
+        EXPECT_EQ(probe::TabOrder(help.Window(), Control(HelpScreen::InstructionsText), 5),
+                  (std::vector<HWND>{Control(HelpScreen::UnloadButton),
+                                     Control(HelpScreen::ConnectTo3),
+                                     Control(HelpScreen::ConnectTo2),
+                                     Control(HelpScreen::ConnectTo1),
+                                     Control(HelpScreen::InstructionsText)}));
         help.Unload();
     });
     PressHelp();

@@ -95,16 +95,11 @@ TEST_F(MainWindowTest, StartsEmptyWithNtXpSelectedAndTheTextBoxFocused) {
 }
 
 TEST_F(MainWindowTest, TabOrderRunsTextChangeDefaultExitOptionsHelp) {
-    std::vector<HWND> order;
-    HWND control = Control(morvane::EnterText);
-    for (int step = 0; step < 6; ++step) {
-        control = GetNextDlgTabItem(window.Window(), control, FALSE);
-        order.push_back(control);
-    }
-    EXPECT_EQ(order, (std::vector<HWND>{Control(morvane::ChangeButton),
-                                        Control(morvane::DefaultButton), Control(morvane::ExitButton),
-                                        Control(morvane::WindowsVersion, 2),
-                                        Control(morvane::HelpButton), Control(morvane::EnterText)}));
+    EXPECT_EQ(probe::TabOrder(window.Window(), Control(morvane::EnterText), 6),
+              (std::vector<HWND>{Control(morvane::ChangeButton),
+                                 Control(morvane::DefaultButton), Control(morvane::ExitButton),
+                                 Control(morvane::WindowsVersion, 2),
+                                 Control(morvane::HelpButton), Control(morvane::EnterText)}));
 }
 
 TEST_F(MainWindowTest, OptionButtonsAreOneExclusiveGroup) {
