@@ -18,7 +18,9 @@ int ConvertToAnsi(std::wstring_view text, char* out, int outSize) {
 
 std::string ToAnsi(std::wstring_view text) {
     if (text.empty()) return {};
-    if (text.size() > static_cast<std::size_t>(INT_MAX / 2)) toolkit::Raise(toolkit::ErrorNumber::OutOfMemory);
+    // The system counts in int; a text that long could not be converted anyway.
+    if (text.size() > static_cast<std::size_t>(INT_MAX / 2))
+        toolkit::Raise(toolkit::ErrorNumber::OutOfMemory);
     const int size = ConvertToAnsi(text, nullptr, 0);
     if (size <= 0) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);
     std::string converted(static_cast<std::size_t>(size), '\0');

@@ -9,8 +9,9 @@ namespace toolkit {
 // floating-point machinery to the program file.)
 inline std::wstring Decimal(long long value) {
     const bool negative = value < 0;
-    unsigned long long magnitude =
-        negative ? 0ull - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    // Unsigned, so that the most negative number has a magnitude too.
+    const auto bits = static_cast<unsigned long long>(value);
+    unsigned long long magnitude = negative ? 0ull - bits : bits;
     std::wstring digits;
     do {
         digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + magnitude % 10));

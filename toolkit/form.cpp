@@ -195,7 +195,8 @@ void Form::UncoverOptionButtons() {
         const HWND handle = GetDlgItem(window_, option.ControlId());
         RECT own{};
         GetWindowRect(handle, &own);
-        RegionOwner visible(platform::Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
+        RegionOwner visible(
+            platform::Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
         if (!visible) Raise(ErrorNumber::OutOfMemory, L"region");
         for (const ControlDesign& later : design_.controls) {
             if (later.id != option.id || later.index <= option.index) continue;
