@@ -1,5 +1,7 @@
 #include "platform/ansi.h"
 
+#include <utility>
+
 #include <windows.h>
 
 #include "toolkit/error.h"
@@ -8,24 +10,53 @@ namespace platform {
 
 namespace {
 
-int ConvertToAnsi(std::wstring_view text, char* out, int outSize) {
-    // No best-fit mapping: a look-alike substitute could change what the text means.
-    return WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
-                               static_cast<int>(text.size()), out, outSize, nullptr, nullptr);
+// The system counts in int; a text that long could not be converted anyway.
+void CheckLength(std::size_t length) {
+    if (length > static_cast<std::size_t>(INT_MAX / 2))
+        toolkit::Raise(toolkit::ErrorNumber::OutOfMemory);
+}
+
+std::string Narrow(std::wstring_view text) {
+    // Whatever the conversion substitutes is caught by converting back, which also works
+    // where the code page is UTF-8 and the no-best-fit flag is not allowed.
+    const auto convert = [&](char* out, int size) {
+        return WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
+                                   size, nullptr, nullptr);
+    };
+    const int size = convert(nullptr, 0);
+    if (size <= 0) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    convert(narrow.data(), size);
+    return narrow;
+}
+
+std::wstring Widen(std::string_view text) {
+    const auto convert = [&](wchar_t* out, int size) {
+        return MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
+                                   size);
+    };
+    const int size = convert(nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    convert(wide.data(), size);
+    return wide;
 }
 
 }  // namespace
 
-std::string ToAnsi(std::wstring_view text) {
-    if (text.empty()) return {};
-    // The system counts in int; a text that long could not be converted anyway.
-    if (text.size() > static_cast<std::size_t>(INT_MAX / 2))
-        toolkit::Raise(toolkit::ErrorNumber::OutOfMemory);
-    const int size = ConvertToAnsi(text, nullptr, 0);
-    if (size <= 0) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);
-    std::string converted(static_cast<std::size_t>(size), '\0');
-    ConvertToAnsi(text, converted.data(), size);
-    return converted;
+std::optional<std::string> ToAnsi(std::wstring_view text) {
+    if (text.empty()) return std::string();
+    CheckLength(text.size());
+    std::string narrow = Narrow(text);
+    // Exact means the stored bytes read back as the very same text: this refuses default
+    // characters, best-fit look-alikes and lone surrogates alike, and keeps a typed '?'.
+    if (Widen(narrow) != text) return std::nullopt;
+    return narrow;
+}
+
+std::string ToAnsiOrRaise(std::wstring_view text) {
+    std::optional<std::string> narrow = ToAnsi(text);
+    if (!narrow) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);
+    return std::move(*narrow);
 }
 
 }  // namespace platform

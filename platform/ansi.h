@@ -1,12 +1,21 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace platform {
 
 // The program keeps its text in UTF-16; the 8-bit system calls get it converted here, and
-// only here, to the system's ANSI code page. Characters the code page cannot hold become '?'.
-std::string ToAnsi(std::wstring_view text);
+// only here, to the system's ANSI code page. A text is converted only when every character
+// of it has an exact equivalent there: a look-alike or a '?' in its place would store a
+// different text than the one the user sees.
+
+// The text in the ANSI code page, or nothing when the code page cannot hold it exactly.
+std::optional<std::string> ToAnsi(std::wstring_view text);
+
+// The same for texts the program itself supplies; raises a numbered error when one cannot be
+// held exactly.
+std::string ToAnsiOrRaise(std::wstring_view text);
 
 }  // namespace platform

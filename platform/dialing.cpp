@@ -93,7 +93,7 @@ BoundFunction<decltype(&::ShellExecuteA)> shellExecute(shell32, "ShellExecuteA")
 
 std::optional<std::string> AnsiOrNothing(const wchar_t* text) {
     if (!text) return std::nullopt;
-    return platform::ToAnsi(text);
+    return platform::ToAnsiOrRaise(text);
 }
 
 const char* PointerTo(const std::optional<std::string>& text) {
@@ -105,7 +105,7 @@ const char* PointerTo(const std::optional<std::string>& text) {
 DWORD InternetDial(HWND parent, const std::wstring& connection, DWORD flags,
                    DWORD_PTR* connectionNumber, DWORD reserved) {
     const auto dial = internetDial.Get();
-    std::string name = platform::ToAnsi(connection);
+    std::string name = platform::ToAnsiOrRaise(connection);
     return dial(parent, name.data(), flags, connectionNumber, reserved);
 }
 

@@ -1,5 +1,7 @@
 #include "registry/registry.h"
 
+#include <optional>
+
 #include "platform/ansi.h"
 #include "platform/calls.h"
 #include "toolkit/message_box.h"
@@ -22,7 +24,7 @@ constexpr std::wstring_view RootPrefix = L"HKEY_";
 
 LONG CloseKey(HKEY key) { return platform::Live().RegCloseKey(key); }
 
-// Closes the key too if a write is abandoned half-way (a conversion that runs out of memory).
+// The opened key, closed on every way out of a write.
 using KeyOwner = toolkit::Owner<HKEY, &CloseKey>;
 
 bool IsWellFormed(std::wstring_view keyPath) {
@@ -73,21 +75,25 @@ LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
     SplitKeyPath(keyPath, RootKey);
     if (!RootKey) return ERROR_BAD_PATHNAME;
 
+    // Everything is converted before the key is opened: a text the code page cannot hold
+    // exactly is refused whole, and the value stored before stays as it was.
+    const std::optional<std::string> subkey = platform::ToAnsi(keyPath);
+    const std::optional<std::string> name = platform::ToAnsi(valueName);
+    const std::optional<std::string> text = platform::ToAnsi(value);
+    if (!subkey || !name || !text) return ScratchStatus = ERROR_NO_UNICODE_TRANSLATION;
+
     const platform::Calls& calls = platform::Live();
     HKEY opened = nullptr;
-    ScratchStatus =
-        calls.RegOpenKeyExA(RootKey, platform::ToAnsi(keyPath).c_str(), 0, KEY_WRITE, &opened);
+    ScratchStatus = calls.RegOpenKeyExA(RootKey, subkey->c_str(), 0, KEY_WRITE, &opened);
     if (ScratchStatus != ERROR_SUCCESS) return ScratchStatus;
     KeyOwner key(opened);
     OpenedKey = opened;
 
     // The stored size counts bytes, not characters, and includes the terminating NUL: a
     // double-byte code page needs two bytes for many characters.
-    const std::string text = platform::ToAnsi(value);
-    const std::string name = platform::ToAnsi(valueName);
-    const LONG written = calls.RegSetValueExA(OpenedKey, name.c_str(), 0, REG_SZ,
-                                              reinterpret_cast<const BYTE*>(text.c_str()),
-                                              static_cast<DWORD>(text.size() + 1));
+    const LONG written = calls.RegSetValueExA(OpenedKey, name->c_str(), 0, REG_SZ,
+                                              reinterpret_cast<const BYTE*>(text->c_str()),
+                                              static_cast<DWORD>(text->size() + 1));
     ScratchStatus = written;
     ScratchStatus = CloseKey(key.release());
     return written;

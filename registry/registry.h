@@ -23,7 +23,8 @@ void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey);
 
 // Writes value as the string value valueName under the key the path names; the key is opened,
 // never created. keyPath is left holding its subkey part. Returns ERROR_SUCCESS when the value
-// was written, otherwise the reason it was not.
+// was written, otherwise the reason it was not: ERROR_NO_UNICODE_TRANSLATION, with nothing
+// opened or written, when the system's code page cannot hold the text exactly.
 LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
                       const std::wstring& value);
 

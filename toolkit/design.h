@@ -68,6 +68,9 @@ struct ControlDesign {
     Colour text = Unset;
     Align align = Align::Left;
     unsigned options = NoOptions;
+    // Label: the control it names (0: none). Screen readers take the static text just above a
+    // control in z-order as the control's name, so the label is placed there.
+    int names = 0;
 
     int ControlId() const { return index == NoIndex ? id : id + index; }
 };

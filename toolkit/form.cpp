@@ -73,6 +73,17 @@ DWORD GroupStyle(const ControlDesign& control) {
     return joinsGroup ? 0 : WS_GROUP;
 }
 
+bool TakesFocus(const ControlDesign& control) {
+    return control.kind != ControlKind::Label && control.kind != ControlKind::Image;
+}
+
+// Whether the upper control, stacked above the lower one, must leave it visible where they overlap.
+bool MustStayVisible(const ControlDesign& lower, const ControlDesign& upper) {
+    if (upper.names != 0) return lower.ControlId() == upper.names;
+    return upper.kind == ControlKind::OptionButton && lower.id == upper.id &&
+           lower.index > upper.index;
+}
+
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
@@ -182,33 +193,38 @@ void Form::ShowModal(HWND owner) {
 void Form::CreateControls(int dpi) {
     for (const ControlDesign& control : design_.controls) CreateControl(control, dpi);
     ArrangeZOrder();
-    UncoverOptionButtons();
+    UncoverHiddenParts();
 }
 
-// Option buttons of one array may overlap their neighbours, and each paints its whole rectangle.
-// A button therefore gives up the part that a later member of its array covers: every button's
-// circle, at its left edge, stays visible, while the stacking, and so the order of the arrow
-// keys, stays that of the tab index.
-void Form::UncoverOptionButtons() {
-    for (const ControlDesign& option : design_.controls) {
-        if (option.kind != ControlKind::OptionButton) continue;
-        const HWND handle = GetDlgItem(window_, option.ControlId());
-        RECT own{};
-        GetWindowRect(handle, &own);
-        RegionOwner visible(
-            platform::Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
-        if (!visible) Raise(ErrorNumber::OutOfMemory, L"region");
-        for (const ControlDesign& later : design_.controls) {
-            if (later.id != option.id || later.index <= option.index) continue;
-            RECT other{};
-            GetWindowRect(GetDlgItem(window_, later.ControlId()), &other);
-            OffsetRect(&other, -own.left, -own.top);
-            const RegionOwner covered(platform::Live().CreateRectRgnIndirect(&other));
-            if (covered) CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
-        }
-        // Once set, the region belongs to the window.
-        if (platform::Live().SetWindowRgn(handle, visible.get(), FALSE)) visible.release();
+// A control placed above a neighbour that it overlaps but must not hide gives up, through a
+// window region, the part the neighbour covers: the option buttons of one array each paint
+// their whole rectangle, yet every circle, at a button's left edge, stays visible; and a label
+// lying just above the control it names leaves that control's border whole.
+void Form::UncoverHiddenParts() {
+    for (const ControlDesign& upper : design_.controls) {
+        std::vector<HWND> uncovered;
+        for (const ControlDesign& lower : design_.controls)
+            if (MustStayVisible(lower, upper))
+                uncovered.push_back(GetDlgItem(window_, lower.ControlId()));
+        if (!uncovered.empty()) GiveWayTo(GetDlgItem(window_, upper.ControlId()), uncovered);
     }
+}
+
+void Form::GiveWayTo(HWND control, const std::vector<HWND>& neighbours) {
+    RECT own{};
+    GetWindowRect(control, &own);
+    RegionOwner visible(
+        platform::Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
+    if (!visible) Raise(ErrorNumber::OutOfMemory, L"region");
+    for (const HWND neighbour : neighbours) {
+        RECT other{};
+        GetWindowRect(neighbour, &other);
+        OffsetRect(&other, -own.left, -own.top);
+        const RegionOwner covered(platform::Live().CreateRectRgnIndirect(&other));
+        if (covered) CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
+    }
+    // Once set, the region belongs to the window.
+    if (platform::Live().SetWindowRgn(control, visible.get(), FALSE)) visible.release();
 }
 
 void Form::CreateControl(const ControlDesign& control, int dpi) {
@@ -226,19 +242,28 @@ void Form::CreateControl(const ControlDesign& control, int dpi) {
 }
 
 // The dialog manager moves the focus in z-order, so the controls that take the focus are stacked
-// by tab index. Labels and images go beneath them, the lower on the window the higher in the
-// stack: their text starts at their top edge, so an overlapping neighbour covers only the empty
-// bottom of a label, never its text.
+// by tab index, each with the label that names it just above it. The other labels and images go
+// beneath them, the lower on the window the higher in the stack: their text starts at their top
+// edge, so an overlapping neighbour covers only the empty bottom of a label, never its text.
 void Form::ArrangeZOrder() {
+    std::vector<const ControlDesign*> focusable;
+    std::vector<const ControlDesign*> beneath;
+    for (const ControlDesign& control : design_.controls)
+        (TakesFocus(control) ? focusable : beneath).push_back(&control);
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    std::stable_sort(beneath.begin(), beneath.end(),
+                     [](const auto* a, const auto* b) { return a->rect.top > b->rect.top; });
+
     std::vector<const ControlDesign*> order;
-    for (const ControlDesign& control : design_.controls) order.push_back(&control);
-    const auto takesFocus = [](const ControlDesign* control) {
-        return control->kind != ControlKind::Label && control->kind != ControlKind::Image;
-    };
-    std::stable_sort(order.begin(), order.end(), [&](const auto* a, const auto* b) {
-        if (takesFocus(a) != takesFocus(b)) return takesFocus(a);
-        return takesFocus(a) ? a->tabIndex < b->tabIndex : a->rect.top > b->rect.top;
-    });
+    for (const ControlDesign* control : focusable) {
+        for (const ControlDesign* label : beneath)
+            if (label->names == control->ControlId()) order.push_back(label);
+        order.push_back(control);
+    }
+    for (const ControlDesign* control : beneath)
+        if (control->names == 0) order.push_back(control);
+
     HWND previous = HWND_TOP;
     for (const ControlDesign* control : order) {
         const HWND handle = GetDlgItem(window_, control->ControlId());
@@ -341,6 +366,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(wParam);
         return 0;
+    case WM_NEXTDLGCTL:
+        OnNextControl(wParam, lParam);
+        return 0;
     case WM_CLOSE:
         Unload();
         return 0;
@@ -390,6 +418,19 @@ void Form::OnActivate(WPARAM wParam) {
     } else {
         FocusFirstControl();
     }
+}
+
+// A multi-line text box hands Tab and Shift+Tab to its parent as this dialog message; only the
+// dialog manager's own window procedure would answer it, so a plain window answers it here, as
+// a dialog does: the given control, or the next or previous one in tab order.
+void Form::OnNextControl(WPARAM wParam, LPARAM lParam) {
+    const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                     : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+    if (!next || !IsChild(window_, next)) return;
+    // A text box reached from the keyboard has its text selected, as in a dialog.
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageW(next, EM_SETSEL, 0, -1);
+    SetFocus(next);
 }
 
 void Form::OnNcDestroy() {

@@ -57,13 +57,15 @@ private:
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnActivate(WPARAM wParam);
+    void OnNextControl(WPARAM wParam, LPARAM lParam);
     void OnNcDestroy();
 
     void RegisterWindowClass() const;
     void CreateControls(int dpi);
     void CreateControl(const ControlDesign& control, int dpi);
     void ArrangeZOrder();
-    void UncoverOptionButtons();
+    void UncoverHiddenParts();
+    void GiveWayTo(HWND control, const std::vector<HWND>& neighbours);
     void FocusFirstControl();
     void KeepTabStopOnSelectedOption(const ControlDesign& option);
     const ControlDesign* FindControl(int controlId) const;

@@ -65,10 +65,11 @@ TEST(RealRegistryTest, OtherValuesUnderTheKeyAreLeftAlone) {
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, IeMainSubkey, L"Window Title"), L"x\r\ny");
 }
 
-TEST(RealRegistryTest, CharactersTheCodePageCannotHoldBecomeQuestionMarks) {
-    if (GetACP() != 1252) GTEST_SKIP() << "written for the Western code page";
-    ASSERT_EQ(Write(UserMain, L"A\x4e2d\x0416Z"), ERROR_SUCCESS);  // A, Chinese, Cyrillic, Z
-    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, IeMainSubkey, L"Window Title"), L"A??Z");
+TEST(RealRegistryTest, TextTheCodePageCannotHoldLeavesTheEarlierValueAsItWas) {
+    ASSERT_EQ(Write(UserMain, L"Earlier title"), ERROR_SUCCESS);
+    // Korean, held by neither the Western nor the Japanese code page.
+    EXPECT_EQ(Write(UserMain, L"A\xd55c\xad6dZ"), ERROR_NO_UNICODE_TRANSLATION);
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, IeMainSubkey, L"Window Title"), L"Earlier title");
 }
 
 TEST(RealRegistryTest, AMissingKeyIsNeitherCreatedNorWritten) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "toolkit/form.h"
+
 // Reads back what a real window shows, for tests.
 namespace probe {
 
@@ -43,12 +45,33 @@ inline LOGFONTW Font(HWND control) {
     return font;
 }
 
-// Where the Tab key takes the focus, step by step, from the given control.
-inline std::vector<HWND> TabOrder(HWND window, HWND from, int steps) {
+// Presses and releases a key, with Shift held when asked, through the system's input queue,
+// and lets the program's message loop handle it.
+inline void PressKey(WORD key, bool shift = false) {
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD virtualKey, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = virtualKey;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (shift) add(VK_SHIFT, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
+              inputs.size());
+    toolkit::PumpPendingMessages();
+}
+
+// Where Tab (or Shift+Tab) takes the focus, press by press, from the given control.
+inline std::vector<HWND> TabOrder(HWND from, int presses, bool backwards = false) {
+    SetFocus(from);
     std::vector<HWND> order;
-    for (HWND control = from; steps-- > 0;) {
-        control = GetNextDlgTabItem(window, control, FALSE);
-        order.push_back(control);
+    while (presses-- > 0) {
+        PressKey(VK_TAB, backwards);
+        order.push_back(GetFocus());
     }
     return order;
 }

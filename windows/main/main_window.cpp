@@ -26,6 +26,7 @@ const FormDesign MainDesign{
     {
         // name                   index    kind                        caption
         //     left  top   width height  tab  font          background text      align          options
+        //     control it names
         {morvane::HelpButton, NoIndex, ControlKind::CommandButton, L"Help",
             {120, 1680, 735, 375}, 9, ArialBold},
         {morvane::WindowsVersion, 2, ControlKind::OptionButton, L"Windows NT/XP",
@@ -46,7 +47,8 @@ const FormDesign MainDesign{
             {120, 1020, 5295, 555}, 5, ArialBold, MenuBar, MenuText, Align::Centre},
         {morvane::Label1, NoIndex, ControlKind::Label,
             L"Type the name that you wish to appear on your Internet Explorer",
-            {120, 360, 5295, 255}, 1, ArialRegular, Unset, MenuText, Align::Centre},
+            {120, 360, 5295, 255}, 1, ArialRegular, Unset, MenuText, Align::Centre, NoOptions,
+            morvane::EnterText},
     },
 };
 

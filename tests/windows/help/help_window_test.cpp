@@ -145,13 +145,15 @@ TEST(InstructionsTest, FiveParagraphsNamingTheMirrorSitesEndingInALineBreak) {
 
 TEST_F(HelpWindowTest, TheInstructionsHaveTheFocusAndTabRunsCloseThenConnect321) {
     driver.Post([this] {
-        EXPECT_EQ(GetFocus(), Control(HelpScreen::InstructionsText));
-        EXPECT_EQ(probe::TabOrder(help.Window(), Control(HelpScreen::InstructionsText), 5),
-                  (std::vector<HWND>{Control(HelpScreen::UnloadButton),
-                                     Control(HelpScreen::ConnectTo3),
-                                     Control(HelpScreen::ConnectTo2),
-                                     Control(HelpScreen::ConnectTo1),
-                                     Control(HelpScreen::InstructionsText)}));
+        const HWND instructions = Control(HelpScreen::InstructionsText);
+        EXPECT_EQ(GetFocus(), instructions);
+        // The instructions box is a multi-line text box: it hands Tab on to the window.
+        const std::vector<HWND> forwards{
+            Control(HelpScreen::UnloadButton), Control(HelpScreen::ConnectTo3),
+            Control(HelpScreen::ConnectTo2), Control(HelpScreen::ConnectTo1), instructions};
+        EXPECT_EQ(probe::TabOrder(instructions, 5), forwards);
+        const std::vector<HWND> backwards(forwards.rbegin() + 1, forwards.rend());
+        EXPECT_EQ(probe::TabOrder(instructions, 4, true), backwards);
         help.Unload();
     });
     PressHelp();

@@ -94,12 +94,14 @@ TEST_F(MainWindowTest, StartsEmptyWithNtXpSelectedAndTheTextBoxFocused) {
     EXPECT_EQ(GetFocus(), Control(morvane::EnterText));
 }
 
-TEST_F(MainWindowTest, TabOrderRunsTextChangeDefaultExitOptionsHelp) {
-    EXPECT_EQ(probe::TabOrder(window.Window(), Control(morvane::EnterText), 6),
-              (std::vector<HWND>{Control(morvane::ChangeButton),
-                                 Control(morvane::DefaultButton), Control(morvane::ExitButton),
-                                 Control(morvane::WindowsVersion, 2),
-                                 Control(morvane::HelpButton), Control(morvane::EnterText)}));
+TEST_F(MainWindowTest, TabRunsTextChangeDefaultExitOptionsHelpAndShiftTabBack) {
+    const std::vector<HWND> forwards{
+        Control(morvane::ChangeButton), Control(morvane::DefaultButton),
+        Control(morvane::ExitButton),   Control(morvane::WindowsVersion, 2),
+        Control(morvane::HelpButton),   Control(morvane::EnterText)};
+    EXPECT_EQ(probe::TabOrder(Control(morvane::EnterText), 6), forwards);
+    const std::vector<HWND> backwards(forwards.rbegin() + 1, forwards.rend());
+    EXPECT_EQ(probe::TabOrder(Control(morvane::EnterText), 5, true), backwards);
 }
 
 TEST_F(MainWindowTest, OptionButtonsAreOneExclusiveGroup) {
@@ -111,16 +113,24 @@ TEST_F(MainWindowTest, OptionButtonsAreOneExclusiveGroup) {
     EXPECT_TRUE(window.IsSelected(morvane::WindowsVersion, 1));
 }
 
-TEST_F(MainWindowTest, OverlappingOptionButtonsLeaveEachOthersCirclesVisible) {
-    // Each option button paints only up to where the next one begins.
-    const LONG visibleWidths[] = {128 - 16, 256 - 128, 385 - 256};
-    for (int index = 0; index < 3; ++index) {
-        RECT box{};
+TEST_F(MainWindowTest, OverlappingControlsLeaveEachOthersCirclesAndBordersVisible) {
+    // Each option button paints only up to where the next one begins; the last keeps it all.
+    const LONG visibleWidths[] = {128 - 16, 256 - 128};
+    RECT box{};
+    for (int index = 0; index < 2; ++index) {
         ASSERT_NE(GetWindowRgnBox(Control(morvane::WindowsVersion, index), &box), ERROR);
         EXPECT_EQ(box.left, 0);
         EXPECT_EQ(box.right, visibleWidths[index]);
         EXPECT_EQ(box.bottom, 17);
     }
+    EXPECT_EQ(GetWindowRgnBox(Control(morvane::WindowsVersion, 2), &box), ERROR);
+    // The prompt, stacked just above the text box, stops where the box's border begins.
+    ASSERT_NE(GetWindowRgnBox(Control(morvane::Label1), &box), ERROR);
+    EXPECT_EQ(box.bottom, 40 - 24);
+}
+
+TEST_F(MainWindowTest, ThePromptLiesJustAboveTheTextBoxForScreenReadersToNameIt) {
+    EXPECT_EQ(GetWindow(Control(morvane::EnterText), GW_HWNDPREV), Control(morvane::Label1));
 }
 
 TEST_F(MainWindowTest, ShowCompletedMessageQuotesTheTextUnchanged) {
@@ -202,6 +212,19 @@ TEST_F(TitleChangeTest, AFailedWriteIsReportedInsteadOfTheConfirmation) {
     fake.setResult = ERROR_SUCCESS;
     Click(morvane::ChangeButton);
     EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
+}
+
+TEST_F(TitleChangeTest, TextTheCodePageCannotHoldIsRefusedAndUseDefaultStillWorks) {
+    Type(L"\xd55c\xad6d\xc5b4");  // Korean: in neither the Western nor the Japanese code page
+    Click(morvane::ChangeButton);
+    EXPECT_TRUE(fake.opens.empty());
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" +
+                                  platform::SystemErrorText(ERROR_NO_UNICODE_TRANSLATION));
+    Click(morvane::DefaultButton);
+    ASSERT_EQ(fake.sets.size(), 1u);
+    EXPECT_EQ(fake.sets[0].data, std::string("Microsoft Internet Explorer\0", 28));
+    EXPECT_EQ(Confirmation(),
+              L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
 }
 
 TEST(SystemErrorTextTest, IsTheSystemsDescriptionWithoutItsLineBreak) {
