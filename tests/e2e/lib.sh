@@ -95,16 +95,22 @@ press_keys() {
     sleep 0.5
 }
 
+# The registry as the 64-bit program sees it: with 32-bit Wine installed beside 64-bit, plain
+# "wine reg" is the 32-bit reg.exe, which sees the machine's 32-bit view.
+REGISTRY_VIEW=/reg:64
+
 # The string value's data exactly as the registry holds it; fails when there is no such value.
 registry_value() {
     local key=$1 name=$2
-    wine reg query "$key" /v "$name" 2>/dev/null | tr -d '\r' |
+    wine reg query "$key" /v "$name" "$REGISTRY_VIEW" 2>/dev/null | tr -d '\r' |
         awk -v head="    $name    REG_SZ" 'index($0, head) == 1 {
             rest = substr($0, length(head) + 1); sub(/^    /, "", rest); print rest; found = 1 }
             END { exit !found }'
 }
 
-delete_value() { wine reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
+delete_value() { wine reg delete "$1" /v "$2" /f "$REGISTRY_VIEW" >/dev/null 2>&1 || true; }
+
+set_value() { wine reg add "$1" /v "$2" /d "$3" /f "$REGISTRY_VIEW" >/dev/null 2>&1; }
 
 screenshot() {
     import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true

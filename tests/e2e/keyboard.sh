@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Uses both windows from the keyboard alone, as a person without a mouse would: Tab and
+# Shift+Tab round each window, the arrow keys within the option group, Space on the focused
+# button, Alt+C and Alt+F4. On the way, a title the system's code page cannot hold is refused
+# and the earlier one stays, while Use Default still works.
+PROGRAM=$1
+LOCATE=$2
+source "$(dirname "$0")/lib.sh"
+
+MAIN="Change the name on Internet Explorer"
+HELP="Morvane Help"
+USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
+MACHINE_KEY='HKLM\Software\Microsoft\Internet Explorer\Main'
+INSTRUCTIONS="Edit Morvane is a simple freeware program"
+
+# Passes when the focused control's class and text begin with what is given; of several alike,
+# the one level with the control that shows the text "beside".
+expect_focus() {
+    local caption=$1 expected=$2 beside=${3:-} found
+    found=$(locate "$caption" | awk -v expected="$expected" -v beside="$beside" '
+        $1 == "control" || $1 == "focus" { line = $0; sub(/^[a-z]+ [-0-9]+ [-0-9]+ /, "", line) }
+        $1 == "control" && beside != "" && substr(line, index(line, " ") + 1) == beside { row = $3 }
+        $1 == "focus" { focus = line; level = $3 }
+        END {
+            if (index(focus, expected) == 1 && (beside == "" || level == row)) print "yes"
+            else print focus
+        }')
+    [[ "$found" == yes ]] || fail "the focus is on '$found', not on '$expected' $beside"
+}
+
+# Presses the key, then expects the focus where given.
+press_then_focus() {
+    local key=$1
+    shift
+    press_keys "$key"
+    expect_focus "$@"
+}
+
+set_value "$USER_KEY" "Window Title" "Earlier title"
+delete_value "$MACHINE_KEY" "Window Title"
+trap stop_program EXIT
+start_program "$PROGRAM"
+wait_for_window "$MAIN"
+expect_focus "$MAIN" "Edit "
+
+# Greek letters have no place in the Western code page: nothing is written.
+type_text "Αθήνα"
+press_then_focus Tab "$MAIN" "Button Change to Typed Message"
+press_keys space
+sleep 1
+[[ "$(registry_value "$USER_KEY" "Window Title")" == "Earlier title" ]] ||
+    fail "the earlier title was overwritten"
+locate "$MAIN" | grep -q '^control .* Static Your Internet Explorer could not be changed: ' ||
+    fail "the refusal is not shown"
+screenshot keyboard-text-refused
+
+press_then_focus Tab "$MAIN" "Button Use Default"
+press_keys space
+expect_value "$USER_KEY" "Window Title" "Microsoft Internet Explorer" "Use Default did not write"
+
+# The rest of the round, and back.
+press_then_focus Tab "$MAIN" "Button Exit"
+press_then_focus Tab "$MAIN" "Button Windows NT/XP"
+press_then_focus Tab "$MAIN" "Button Help"
+press_then_focus Tab "$MAIN" "Edit Microsoft Internet Explorer"
+press_then_focus shift+Tab "$MAIN" "Button Help"
+press_then_focus shift+Tab "$MAIN" "Button Windows NT/XP"
+
+# The arrow keys choose within the group; the choice decides where Use Default writes.
+press_then_focus Left "$MAIN" "Button Windows ME/2000"
+press_then_focus Left "$MAIN" "Button Windows 95/98"
+press_then_focus Right "$MAIN" "Button Windows ME/2000"
+press_then_focus shift+Tab "$MAIN" "Button Exit"
+press_then_focus shift+Tab "$MAIN" "Button Use Default"
+press_keys space
+expect_value "$MACHINE_KEY" "Window Title" "Microsoft Internet Explorer" \
+    "Use Default did not write machine-wide for Windows ME/2000"
+screenshot keyboard-machine-wide
+
+# The help window: its instructions box hands Tab on, both ways.
+press_then_focus shift+Tab "$MAIN" "Button Change to Typed Message"
+press_then_focus shift+Tab "$MAIN" "Edit "
+press_then_focus shift+Tab "$MAIN" "Button Help"
+press_keys space
+wait_for_window "$HELP"
+expect_focus "$HELP" "$INSTRUCTIONS"
+press_then_focus Tab "$HELP" "Button &Close"
+press_then_focus Tab "$HELP" "Button Connect" "http://selbrook.example.org"
+press_then_focus Tab "$HELP" "Button Connect" "http://selbrook.example.net"
+press_then_focus Tab "$HELP" "Button Connect" "http://selbrook.example.com"
+press_then_focus Tab "$HELP" "$INSTRUCTIONS"
+press_then_focus shift+Tab "$HELP" "Button Connect" "http://selbrook.example.com"
+press_then_focus shift+Tab "$HELP" "Button Connect" "http://selbrook.example.net"
+press_then_focus shift+Tab "$HELP" "Button Connect" "http://selbrook.example.org"
+press_then_focus shift+Tab "$HELP" "Button &Close"
+screenshot keyboard-help
+press_keys alt+c
+wait_for_window_gone "$HELP"
+expect_focus "$MAIN" "Button Help"
+
+press_keys space
+wait_for_window "$HELP"
+press_keys alt+F4
+wait_for_window_gone "$HELP"
+window_shown "$MAIN" || fail "Alt+F4 in the help window closed the main window too"
+press_keys alt+F4
+wait_for_program_end
+echo "e2e keyboard: passed"
