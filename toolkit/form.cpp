@@ -77,7 +77,7 @@ bool TakesFocus(const ControlDesign& control) {
     return control.kind != ControlKind::Label && control.kind != ControlKind::Image;
 }
 
-// Whether the upper control, stacked above the lower one, must leave it visible where they overlap.
+// Whether the upper control, stacked above the lower, must leave the lower visible where they meet.
 bool MustStayVisible(const ControlDesign& lower, const ControlDesign& upper) {
     if (upper.names != 0) return lower.ControlId() == upper.names;
     return upper.kind == ControlKind::OptionButton && lower.id == upper.id &&
