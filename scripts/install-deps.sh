@@ -9,6 +9,8 @@ packages=(
     wine wine64 fonts-wine fonts-liberation
     xvfb xdotool x11-utils imagemagick procps
 )
+# Signing the release packages (scripts/package.sh) and checking the signatures in the tests.
+packages+=(openssl osslsigncode)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,6 +5,8 @@
 set -euo pipefail
 source_root=$1
 build_root=$2
+# Unsigned packages only: a signature carries its signing time.
+unset MORVANE_SIGN_PFX MORVANE_SIGN_PASSWORD MORVANE_SIGN_TIMESTAMP
 work=$(mktemp -d /tmp/morvane-reproducible.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 
