@@ -1,17 +1,16 @@
 # Helpers for the end-to-end tests: start the real program in a Wine virtual desktop on the
 # test run's X display, find its windows, click and type as a person would, read the registry.
-# Needs WINEPREFIX and DISPLAY from the test run; MORVANE_ARTIFACTS is where screenshots go.
-# MORVANE_WINDOWS (from tests/on_windows.sh) says which Windows the program runs on: x86_64
-# (the default) or wow64, both on 64-bit Windows, or i686, 32-bit Windows. The screenshots of
-# the last two go into a folder of that name.
+# Needs WINEPREFIX and DISPLAY from the test run; screenshots go to MORVANE_ARTIFACTS, into
+# the folder MORVANE_SHOTS when that is set. MORVANE_WINDOWS (from tests/on_windows.sh) says
+# which Windows the program runs on: x86_64 (the default) or wow64, both on 64-bit Windows, or
+# i686, 32-bit Windows.
 
 set -euo pipefail
 
 WINDOWS=${MORVANE_WINDOWS:-x86_64}
 E2E_DESKTOP=morvane-e2e
 E2E_SIZE=800x600
-ARTIFACTS=${MORVANE_ARTIFACTS:-/tmp/morvane-artifacts}
-[[ $WINDOWS == x86_64 ]] || ARTIFACTS+=/$WINDOWS
+ARTIFACTS=${MORVANE_ARTIFACTS:-/tmp/morvane-artifacts}${MORVANE_SHOTS:+/$MORVANE_SHOTS}
 mkdir -p "$ARTIFACTS"
 
 # Where the program's machine-wide write lands, and the other registry view of 64-bit Windows,
@@ -101,8 +100,9 @@ click_control() {
     click_at $centre
 }
 
+# xdotool reads the text in its own locale's encoding: UTF-8, whatever locale the program has.
 type_text() {
-    xdotool type --delay 40 -- "$1"
+    LC_ALL=C.UTF-8 xdotool type --delay 40 -- "$1"
     sleep 0.3
 }
 
@@ -112,8 +112,13 @@ press_keys() {
 }
 
 # reg.exe on the registry's 64-bit view, where there is one: with 32-bit Wine installed, plain
-# "wine reg" runs the 32-bit reg.exe, which sees the 32-bit view on 64-bit Windows.
-reg() { wine reg "$@" /reg:64; }
+# "wine reg" runs the 32-bit reg.exe, which sees the 32-bit view on 64-bit Windows. It answers
+# in the OEM code page of the program's locale: 932 for Japanese, else 437.
+case ${LC_ALL:-${LANG:-}} in
+    ja_JP*) REG_CHARSET=CP932 ;;
+    *) REG_CHARSET=CP437 ;;
+esac
+reg() { wine reg "$@" /reg:64 | iconv -f "$REG_CHARSET" -t UTF-8; }
 
 # The string value's data exactly as the registry holds it; fails when there is no such value.
 registry_value() {
