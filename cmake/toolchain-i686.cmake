@@ -1,6 +1,6 @@
 # 32-bit Windows, the program's release target, from Windows XP SP3 on. It is built with the
 # win32 thread model: the posix one links winpthreads, which needs GetTickCount64, a function
-# Windows XP lacks. (The tests, which need std::mutex, run on the x86_64 posix build.)
+# Windows XP lacks. (The tests, which need std::mutex, use toolchain-i686-tests.cmake.)
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever of the build and test tools this Debian 12 machine lacks.
+# Installs, with apt-get, whatever of the build and test tools this Debian 12 machine lacks,
+# with the 32-bit Wine that runs the 32-bit program (from Debian's i386 architecture).
 set -euo pipefail
 
 packages=(
     cmake make python3
-    g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     googletest
-    wine wine64 fonts-wine fonts-liberation
+    wine wine64 wine32:i386 fonts-wine fonts-liberation
     xvfb xdotool x11-utils imagemagick procps
 )
 # Signing the release packages (scripts/package.sh) and checking the signatures in the tests.
@@ -25,5 +26,8 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+fi
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}"

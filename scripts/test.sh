@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds both targets and runs every test: the unit and window tests under Wine, and the
-# end-to-end tests that drive the real program on a private X display, in a private Wine
-# prefix that this run creates and removes. Screenshots are kept in build/test-artifacts.
-# Arguments go to ctest, e.g. "-R main_window" for some of the tests.
+# Builds both targets and runs every test of both: the unit and window tests under Wine, and
+# the end-to-end tests that drive the real program on a private X display, in the private Wine
+# prefixes (64-bit and 32-bit Windows) that this run creates and removes. Screenshots are kept
+# in build/test-artifacts. Arguments go to ctest, e.g. "-R main_window" for some of the tests.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 

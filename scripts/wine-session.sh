@@ -1,17 +1,33 @@
-# Sourced by the test and benchmark commands: a private X display (Xvfb) and a private Wine
-# prefix for this run, on a wineserver of its own; all of them go when the calling script ends.
-# Needs $root, the project folder.
+# Sourced by the test and benchmark commands: a private X display (Xvfb) and two private Wine
+# prefixes for this run, each on a wineserver of its own: 64-bit Windows in WINEPREFIX and
+# 32-bit Windows, as Windows XP, in MORVANE_PREFIX32. Where this machine cannot run 32-bit
+# programs there is no 32-bit prefix, and MORVANE_NO_32BIT says why. All of them go when the
+# calling script ends. Needs $root, the project folder.
 
 work=$(mktemp -d /tmp/morvane-session.XXXXXX)
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export MORVANE_PREFIX32="$work/prefix32" MORVANE_NO_32BIT=""
 xvfb_pid=""
 
 cleanup() {
     wineserver -k 2>/dev/null || true
+    [[ -d "$MORVANE_PREFIX32" ]] && WINEPREFIX="$MORVANE_PREFIX32" wineserver -k 2>/dev/null || true
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+# 32-bit Wine's own loader is a 32-bit Linux program: it starts only where the kernel runs them.
+if [[ ! -x /usr/lib/wine/wine ]]; then
+    MORVANE_NO_32BIT="32-bit Wine (wine32:i386) is not installed"
+elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    MORVANE_NO_32BIT="this machine's kernel cannot run 32-bit programs"
+    # Debian's wine command would still choose that loader: call the 64-bit one directly.
+    mkdir "$work/bin"
+    ln -s /usr/lib/wine/wine64 "$work/bin/wine"
+    export PATH="$work/bin:$PATH" WINELOADER=/usr/lib/wine/wine64
+fi
+[[ -z $MORVANE_NO_32BIT ]] || echo "The 32-bit tests will be skipped: $MORVANE_NO_32BIT."
 
 # Xvfb picks a free display number and writes it to descriptor 3.
 mkfifo "$work/display"
@@ -20,20 +36,27 @@ xvfb_pid=$!
 read -r -t 30 display_number <"$work/display"
 export DISPLAY=":$display_number"
 
-echo "Preparing a Wine prefix in $WINEPREFIX on display $DISPLAY"
-mkdir -p "$WINEPREFIX"
-wineserver -p  # one server for the whole run: each test starts faster
-wineboot -i >/dev/null 2>&1
-"$root/scripts/prepare-prefix.sh"
-# The window tests run in a virtual desktop too: without a window manager on the display, Wine
-# would wait for one each time a window is shown or hidden.
-wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-# Settings above take effect for the processes of a fresh server.
-wineserver -k
-wineserver -w
-wineserver -p
-# Start the desktop now, detached from the caller: the first window program would otherwise
-# start it with the caller's output pipe, which a caller like ctest then waits on to close.
-wine explorer /desktop=Default,1024x768 cmd /c exit </dev/null >/dev/null 2>&1
-
+# Makes the prefix in WINEPREFIX, of WINEARCH, and leaves its server running for the whole
+# run: each test starts faster.
+prepare_prefix() {
+    echo "Preparing a Wine prefix ($WINEARCH) in $WINEPREFIX on display $DISPLAY"
+    mkdir -p "$WINEPREFIX"
+    wineserver -p
+    wineboot -i >/dev/null 2>&1
+    "$root/scripts/prepare-prefix.sh"
+    # The window tests run in a virtual desktop too: without a window manager on the display,
+    # Wine would wait for one each time a window is shown or hidden.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # Settings above take effect for the processes of a fresh server.
+    wineserver -k
+    wineserver -w
+    wineserver -p
+    # Start the desktop now, detached from the caller: the first window program would otherwise
+    # start it with the caller's output pipe, which a caller like ctest then waits on to close.
+    wine explorer /desktop=Default,1024x768 cmd /c exit </dev/null >/dev/null 2>&1
+}
+prepare_prefix
+if [[ -z $MORVANE_NO_32BIT ]]; then
+    (export WINEPREFIX="$MORVANE_PREFIX32" WINEARCH=win32 && prepare_prefix)
+fi

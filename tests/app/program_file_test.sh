@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks a built morvane.exe as a file: it imports exactly the functions its allow-list names
 # (a new dependency is always a deliberate change to that list), never wininet.dll or
-# shell32.dll (bound at run time), is marked for Windows XP (5.01) and later, carries no link
-# time stamp, and the 32-bit build stays within 256 KiB.
+# shell32.dll (bound at run time), is marked for its oldest Windows (the 32-bit build for
+# Windows 2000, 5.0, the 64-bit one for 5.01), carries no link time stamp, and the 32-bit build
+# stays within 256 KiB.
 #   program_file_test.sh OBJDUMP EXE ALLOWED-IMPORTS ARCH
 set -euo pipefail
 objdump=$1
@@ -21,8 +22,12 @@ fi
 grep -qiE '^(wininet|shell32)\.dll ' <<<"$actual" && fail "wininet.dll or shell32.dll is linked"
 
 headers=$("$objdump" -p "$exe")
-grep -qE '^MajorSubsystemVersion[[:space:]]+5$' <<<"$headers" || fail "subsystem major version is not 5"
-grep -qE '^MinorSubsystemVersion[[:space:]]+1$' <<<"$headers" || fail "subsystem minor version is not 1"
+minor=1
+[[ $arch == i686 ]] && minor=0
+for field in SubsystemVersion OSystemVersion; do
+    grep -qE "^Major$field[[:space:]]+5\$" <<<"$headers" || fail "$field is not 5.$minor"
+    grep -qE "^Minor$field[[:space:]]+$minor\$" <<<"$headers" || fail "$field is not 5.$minor"
+done
 grep -qE '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970$' <<<"$headers" || fail "the link time stamp is set"
 
 size=$(stat -c %s "$exe")

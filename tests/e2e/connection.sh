@@ -8,10 +8,6 @@ LOCATE=$2
 PLANTED_DLL=$3
 source "$(dirname "$0")/lib.sh"
 
-MAIN="Change the name on Internet Explorer"
-HELP="Morvane Help"
-USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
-
 work=$(mktemp -d /tmp/morvane-connection.XXXXXX)
 opened="$work/opened.txt"
 cat >"$work/browser.sh" <<SCRIPT

@@ -6,10 +6,6 @@ PROGRAM=$1
 LOCATE=$2
 source "$(dirname "$0")/lib.sh"
 
-MAIN="Change the name on Internet Explorer"
-HELP="Morvane Help"
-USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
-
 delete_value "$USER_KEY" "Window Title"
 trap stop_program EXIT
 start_program "$PROGRAM"

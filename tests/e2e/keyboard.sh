@@ -7,10 +7,6 @@ PROGRAM=$1
 LOCATE=$2
 source "$(dirname "$0")/lib.sh"
 
-MAIN="Change the name on Internet Explorer"
-HELP="Morvane Help"
-USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
-MACHINE_KEY='HKLM\Software\Microsoft\Internet Explorer\Main'
 INSTRUCTIONS="Edit Morvane is a simple freeware program"
 
 # Passes when the focused control's class and text begin with what is given; of several alike,
@@ -44,7 +40,7 @@ wait_for_window "$MAIN"
 expect_focus "$MAIN" "Edit "
 
 # Greek letters have no place in the Western code page: nothing is written.
-type_text "Αθήνα"
+type_text "Athens Αθήνα"
 press_then_focus Tab "$MAIN" "Button Change to Typed Message"
 press_keys space
 sleep 1

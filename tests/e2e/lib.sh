@@ -1,13 +1,32 @@
 # Helpers for the end-to-end tests: start the real program in a Wine virtual desktop on the
 # test run's X display, find its windows, click and type as a person would, read the registry.
-# Needs WINEPREFIX and DISPLAY from the test run; MORVANE_ARTIFACTS is where screenshots go.
+# Needs WINEPREFIX and DISPLAY from the test run; screenshots go to MORVANE_ARTIFACTS, into
+# the folder MORVANE_SHOTS when that is set. MORVANE_WINDOWS (from tests/on_windows.sh) says
+# which Windows the program runs on: x86_64 (the default) or wow64, both on 64-bit Windows, or
+# i686, 32-bit Windows.
 
 set -euo pipefail
 
+WINDOWS=${MORVANE_WINDOWS:-x86_64}
 E2E_DESKTOP=morvane-e2e
 E2E_SIZE=800x600
-ARTIFACTS=${MORVANE_ARTIFACTS:-/tmp/morvane-artifacts}
+ARTIFACTS=${MORVANE_ARTIFACTS:-/tmp/morvane-artifacts}${MORVANE_SHOTS:+/$MORVANE_SHOTS}
 mkdir -p "$ARTIFACTS"
+
+MAIN="Change the name on Internet Explorer"
+HELP="Morvane Help"
+USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
+
+# Where the program's machine-wide write lands, and the other registry view of 64-bit Windows,
+# which that write must leave alone (32-bit Windows has one view). A 32-bit program on 64-bit
+# Windows writes the 32-bit view.
+MACHINE_KEY='HKLM\Software\Microsoft\Internet Explorer\Main'
+WOW64_MACHINE_KEY='HKLM\Software\Wow6432Node\Microsoft\Internet Explorer\Main'
+case $WINDOWS in
+    x86_64) OTHER_VIEW_KEY=$WOW64_MACHINE_KEY ;;
+    wow64) OTHER_VIEW_KEY=$MACHINE_KEY MACHINE_KEY=$WOW64_MACHINE_KEY ;;
+    i686) OTHER_VIEW_KEY="" ;;
+esac
 
 fail() {
     echo "FAIL: $*" >&2
@@ -85,8 +104,9 @@ click_control() {
     click_at $centre
 }
 
+# xdotool reads the text in its own locale's encoding: UTF-8, whatever locale the program has.
 type_text() {
-    xdotool type --delay 40 -- "$1"
+    LC_ALL=C.UTF-8 xdotool type --delay 40 -- "$1"
     sleep 0.3
 }
 
@@ -95,22 +115,27 @@ press_keys() {
     sleep 0.5
 }
 
-# The registry as the 64-bit program sees it: with 32-bit Wine installed beside 64-bit, plain
-# "wine reg" is the 32-bit reg.exe, which sees the machine's 32-bit view.
-REGISTRY_VIEW=/reg:64
+# reg.exe on the registry's 64-bit view, where there is one: with 32-bit Wine installed, plain
+# "wine reg" runs the 32-bit reg.exe, which sees the 32-bit view on 64-bit Windows. It answers
+# in the OEM code page of the program's locale: 932 for Japanese, else 437.
+case ${LC_ALL:-${LANG:-}} in
+    ja_JP*) REG_CHARSET=CP932 ;;
+    *) REG_CHARSET=CP437 ;;
+esac
+reg() { wine reg "$@" /reg:64 | iconv -f "$REG_CHARSET" -t UTF-8; }
 
 # The string value's data exactly as the registry holds it; fails when there is no such value.
 registry_value() {
     local key=$1 name=$2
-    wine reg query "$key" /v "$name" "$REGISTRY_VIEW" 2>/dev/null | tr -d '\r' |
+    reg query "$key" /v "$name" 2>/dev/null | tr -d '\r' |
         awk -v head="    $name    REG_SZ" 'index($0, head) == 1 {
             rest = substr($0, length(head) + 1); sub(/^    /, "", rest); print rest; found = 1 }
             END { exit !found }'
 }
 
-delete_value() { wine reg delete "$1" /v "$2" /f "$REGISTRY_VIEW" >/dev/null 2>&1 || true; }
+delete_value() { reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
 
-set_value() { wine reg add "$1" /v "$2" /d "$3" /f "$REGISTRY_VIEW" >/dev/null 2>&1; }
+set_value() { reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
 
 screenshot() {
     import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true
