@@ -1,4 +1,4 @@
-# 32-bit Windows, the program's release target, from Windows XP SP3 on. It is built with the
+# 32-bit Windows, the program's release target, from Windows 2000 on. It is built with the
 # win32 thread model: the posix one links winpthreads, which needs GetTickCount64, a function
 # Windows XP lacks. (The tests, which need std::mutex, use toolchain-i686-tests.cmake.)
 set(CMAKE_SYSTEM_NAME Windows)
