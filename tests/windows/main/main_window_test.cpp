@@ -214,19 +214,6 @@ TEST_F(TitleChangeTest, AFailedWriteIsReportedInsteadOfTheConfirmation) {
     EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
 }
 
-TEST_F(TitleChangeTest, TextTheCodePageCannotHoldIsRefusedAndUseDefaultStillWorks) {
-    Type(L"\xd55c\xad6d\xc5b4");  // Korean: in neither the Western nor the Japanese code page
-    Click(morvane::ChangeButton);
-    EXPECT_TRUE(fake.opens.empty());
-    EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" +
-                                  platform::SystemErrorText(ERROR_NO_UNICODE_TRANSLATION));
-    Click(morvane::DefaultButton);
-    ASSERT_EQ(fake.sets.size(), 1u);
-    EXPECT_EQ(fake.sets[0].data, std::string("Microsoft Internet Explorer\0", 28));
-    EXPECT_EQ(Confirmation(),
-              L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
-}
-
 TEST(SystemErrorTextTest, IsTheSystemsDescriptionWithoutItsLineBreak) {
     const std::wstring text = platform::SystemErrorText(ERROR_ACCESS_DENIED);
     EXPECT_FALSE(text.empty());
