@@ -108,6 +108,12 @@ HICON Form::Icon() const {
     return LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(design_.iconResource));
 }
 
+HICON Form::OwnerIcon() const {
+    if (!owner_) return nullptr;
+    const auto* owner = reinterpret_cast<const Form*>(GetWindowLongPtrW(owner_, GWLP_USERDATA));
+    return owner ? owner->Icon() : nullptr;
+}
+
 void Form::RegisterWindowClass() const {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
@@ -143,6 +149,7 @@ void Form::Load(HWND owner) {
     CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style, left, top,
                     Width(frame), Height(frame), owner, nullptr, ProgramInstance(), this);
     if (!window_) Raise(ErrorNumber::OutOfMemory, L"window");
+    owner_ = owner;
     try {
         CreateControls(dpi);
         OnLoad();
@@ -214,17 +221,17 @@ void Form::GiveWayTo(HWND control, const std::vector<HWND>& neighbours) {
     RECT own{};
     GetWindowRect(control, &own);
     RegionOwner visible(
-        platform::Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
+        Live().CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top));
     if (!visible) Raise(ErrorNumber::OutOfMemory, L"region");
     for (const HWND neighbour : neighbours) {
         RECT other{};
         GetWindowRect(neighbour, &other);
         OffsetRect(&other, -own.left, -own.top);
-        const RegionOwner covered(platform::Live().CreateRectRgnIndirect(&other));
+        const RegionOwner covered(Live().CreateRectRgnIndirect(&other));
         if (covered) CombineRgn(visible.get(), visible.get(), covered.get(), RGN_DIFF);
     }
     // Once set, the region belongs to the window.
-    if (platform::Live().SetWindowRgn(control, visible.get(), FALSE)) visible.release();
+    if (Live().SetWindowRgn(control, visible.get(), FALSE)) visible.release();
 }
 
 void Form::CreateControl(const ControlDesign& control, int dpi) {
@@ -313,7 +320,7 @@ HFONT Form::FontFor(const FontDesign& requested, int dpi) {
             cached.design.weight == font.weight)
             return cached.font.get();
     }
-    FontOwner created(platform::Live().CreateFontW(
+    FontOwner created(Live().CreateFontW(
         -FontHeightPixels(font, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
         font.name));
@@ -326,7 +333,7 @@ HBRUSH Form::BrushFor(const Colour& colour) {
     if (colour.kind == Colour::Kind::System) return GetSysColorBrush(colour.systemIndex);
     for (const CachedBrush& cached : brushes_)
         if (cached.colour == colour.rgb) return cached.brush.get();
-    BrushOwner created(platform::Live().CreateSolidBrush(colour.rgb));
+    BrushOwner created(Live().CreateSolidBrush(colour.rgb));
     if (!created) Raise(ErrorNumber::OutOfMemory, L"brush");
     brushes_.push_back({colour.rgb, std::move(created)});
     return brushes_.back().brush.get();
@@ -435,6 +442,7 @@ void Form::OnNextControl(WPARAM wParam, LPARAM lParam) {
 
 void Form::OnNcDestroy() {
     window_ = nullptr;
+    owner_ = nullptr;
     disabledOwner_ = nullptr;
     focusWhenInactive_ = nullptr;
     fonts_.clear();

@@ -5,15 +5,15 @@
 
 #include <windows.h>
 
-#include "platform/calls.h"
+#include "toolkit/calls.h"
 #include "toolkit/design.h"
 #include "toolkit/owner.h"
 
 namespace toolkit {
 
-using FontOwner = Owner<HFONT, &platform::DeleteGdiObject>;
-using BrushOwner = Owner<HBRUSH, &platform::DeleteGdiObject>;
-using RegionOwner = Owner<HRGN, &platform::DeleteGdiObject>;
+using FontOwner = Owner<HFONT, &DeleteGdiObject>;
+using BrushOwner = Owner<HBRUSH, &DeleteGdiObject>;
+using RegionOwner = Owner<HRGN, &DeleteGdiObject>;
 
 // One window class of the program. The object is the class's instance and outlives its window:
 // loading builds the window from the design, unloading destroys it and everything it held, and
@@ -37,6 +37,8 @@ public:
     bool IsLoaded() const { return window_ != nullptr; }
     HWND Window() const { return window_; }
     HICON Icon() const;
+    // The icon of the form that owns this window: a modal window shows its opener's.
+    HICON OwnerIcon() const;
 
     // Controls by name (and index, for a control array); touching one loads the window.
     HWND Control(int id, int index = NoIndex);
@@ -84,6 +86,7 @@ private:
 
     const FormDesign& design_;
     HWND window_ = nullptr;
+    HWND owner_ = nullptr;
     HWND disabledOwner_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
     std::vector<CachedFont> fonts_;

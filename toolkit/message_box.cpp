@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include "app/metadata.h"
-#include "platform/calls.h"
+#include "toolkit/application.h"
+#include "toolkit/calls.h"
 
 namespace toolkit {
 
 void ShowMessage(const std::wstring& prompt, unsigned style, const wchar_t* title) {
-    platform::Live().MessageBoxW(GetActiveWindow(), prompt.c_str(), title ? title : app::Title,
-                                 style);
+    Live().MessageBoxW(GetActiveWindow(), prompt.c_str(), title ? title : app::Title, style);
 }
 
 }  // namespace toolkit

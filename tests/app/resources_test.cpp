@@ -6,8 +6,7 @@
 
 #include <windows.h>
 
-#include "app/metadata.h"
-#include "app/resource.h"
+#include "toolkit/application.h"
 #include "toolkit/owner.h"
 
 // Reads the resources of a built program file (MORVANE_EXE) as Explorer and Windows do.

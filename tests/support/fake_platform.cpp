@@ -133,13 +133,14 @@ BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
 
 }  // namespace
 
-FakePlatform::FakePlatform() : saved_(platform::Live()) {
+FakePlatform::FakePlatform() : saved_(platform::Live()), savedToolkit_(toolkit::Live()) {
     if (active) throw std::logic_error("one FakePlatform at a time");
     active = this;
 }
 
 FakePlatform::~FakePlatform() {
     platform::Live() = saved_;
+    toolkit::Live() = savedToolkit_;
     active = nullptr;
 }
 
@@ -152,7 +153,7 @@ FakePlatform& FakePlatform::FakeRegistry() {
 }
 
 FakePlatform& FakePlatform::FakeMessageBox() {
-    platform::Live().MessageBoxW = &::FakeMessageBox;
+    toolkit::Live().MessageBoxW = &::FakeMessageBox;
     return *this;
 }
 
@@ -165,7 +166,7 @@ FakePlatform& FakePlatform::FakeLibraries() {
 }
 
 FakePlatform& FakePlatform::CountDrawingObjects() {
-    platform::Calls& calls = platform::Live();
+    toolkit::Calls& calls = toolkit::Live();
     calls.CreateFontW = &CountedCreateFont;
     calls.CreateSolidBrush = &CountedCreateSolidBrush;
     calls.CreateRectRgn = &CountedCreateRectRgn;

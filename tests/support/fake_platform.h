@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "platform/calls.h"
+#include "toolkit/calls.h"
 
 // Stands in for the system calls while it lives: records every argument, answers with the
 // results a test sets, and puts the real calls back when it goes.
@@ -70,7 +71,8 @@ public:
     FakePlatform& CountDrawingObjects();
     std::size_t DrawingObjectsAlive() const { return drawingObjects.size(); }
 
-    const platform::Calls& Real() const { return saved_; }
+    // The real window-layer calls, which the counted drawing objects are made with.
+    const toolkit::Calls& Real() const { return savedToolkit_; }
 
     LONG openResult = ERROR_SUCCESS;
     LONG setResult = ERROR_SUCCESS;
@@ -94,4 +96,5 @@ public:
 
 private:
     platform::Calls saved_;
+    toolkit::Calls savedToolkit_;
 };

@@ -4,7 +4,6 @@
 #include "toolkit/decimal.h"
 #include "toolkit/message_box.h"
 #include "windows/help/mirror_sites.h"
-#include "windows/main/main_window.h"
 
 namespace {
 
@@ -88,7 +87,7 @@ void HelpScreen::OnLoad() {
     SetText(TitleLabel, app::Title);
     SetText(VersionLabel, VersionCaption(app::CurrentVersion));
     SetText(CopyrightLabel, app::CopyrightNotice());
-    SetPicture(MainIcon, DefaultInstance<morvane>().Icon());
+    SetPicture(MainIcon, OwnerIcon());
 }
 
 std::wstring ErrorPrompt(const Error& error) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/metadata.h"
+#include "toolkit/application.h"
 #include "toolkit/error.h"
 #include "toolkit/form.h"
 

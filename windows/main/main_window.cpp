@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/resource.h"
 #include "platform/system_error.h"
 #include "registry/registry.h"
+#include "toolkit/application.h"
 #include "windows/help/help_window.h"
 
 using namespace toolkit;

@@ -3,10 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "app/product.h"
+#include "toolkit/product.h"
 
-// The application's name, version and copyright, for every window that shows them. The values
-// come from the build (the CMake project), which gives the version resource the same ones.
+// The application's name, version, copyright and icon, for every window and message box that
+// shows them. The values come from the build (the CMake project), which gives the program
+// file's resources the same ones.
 namespace app {
 
 inline constexpr const wchar_t* Title = L"" MORVANE_TITLE;

@@ -1,0 +1,10 @@
+#include "toolkit/calls.h"
+
+namespace toolkit {
+
+Calls& Live() {
+    static Calls calls;
+    return calls;
+}
+
+}  // namespace toolkit

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+namespace toolkit {
+
+// The system calls of the window layer whose effects a test checks: the message box, and the
+// drawing objects the windows create and release, so a test can count those alive. Everything
+// goes through this one table so that a test can record or replace each call.
+struct Calls {
+    decltype(&::MessageBoxW) MessageBoxW = &::MessageBoxW;
+    decltype(&::CreateFontW) CreateFontW = &::CreateFontW;
+    decltype(&::CreateSolidBrush) CreateSolidBrush = &::CreateSolidBrush;
+    decltype(&::CreateRectRgn) CreateRectRgn = &::CreateRectRgn;
+    decltype(&::CreateRectRgnIndirect) CreateRectRgnIndirect = &::CreateRectRgnIndirect;
+    decltype(&::SetWindowRgn) SetWindowRgn = &::SetWindowRgn;
+    decltype(&::DeleteObject) DeleteObject = &::DeleteObject;
+};
+
+// The table in use; tests swap entries and restore them afterwards.
+Calls& Live();
+
+inline void DeleteGdiObject(HGDIOBJ object) { Live().DeleteObject(object); }
+
+}  // namespace toolkit
