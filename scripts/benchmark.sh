@@ -52,7 +52,7 @@ benchmark() {
     echo
     echo "| What | Morvane | Floor | Ratio | Target |"
     echo "|---|---|---|---|---|"
-    benchmark x86_64 x86_64-w64-mingw32-g++-posix "64-bit"
+    benchmark x86_64 x86_64-w64-mingw32-g++-win32 "64-bit"
     if [[ -z $MORVANE_NO_32BIT ]]; then
         (export WINEPREFIX="$MORVANE_PREFIX32" WINEARCH=win32 &&
             benchmark i686 i686-w64-mingw32-g++-win32 "32-bit")

@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
-# Builds morvane.exe for 32-bit and 64-bit Windows, and the tests for both:
-# build/i686/morvane.exe (the 32-bit program as shipped), build/x86_64 (the 64-bit program and
-# tests) and build/i686-tests (the 32-bit tests, built with the posix thread model).
+# Builds morvane.exe for 32-bit and 64-bit Windows, and the tests for both: build/i686 and
+# build/x86_64 hold the programs as shipped (win32 thread model), build/i686-tests and
+# build/x86_64-tests the tests (posix thread model, for GoogleTest); the 64-bit tests' tree is
+# where ctest runs them all.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
-# build FOLDER TESTS: the folder is also the name of its toolchain file.
+# build FOLDER TESTS: the folder is also the name of its toolchain file. CMake keeps the compiler
+# a tree was first configured with, so a tree older than a toolchain file is configured afresh.
 build() {
-    cmake -S "$root" -B "$root/build/$1" -DCMAKE_BUILD_TYPE=Release \
+    local fresh=()
+    local cache="$root/build/$1/CMakeCache.txt"
+    if [[ -f $cache && -n $(find "$root/cmake" -name 'toolchain-*.cmake' -newer "$cache") ]]; then
+        fresh=(--fresh)
+    fi
+    cmake "${fresh[@]}" -S "$root" -B "$root/build/$1" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$1.cmake" -DMORVANE_TESTS="$2" >/dev/null
     cmake --build "$root/build/$1" -j "$(nproc)"
 }
 build i686 OFF
-build x86_64 ON
+build x86_64 OFF
+build x86_64-tests ON
 build i686-tests ON

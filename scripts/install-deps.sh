@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake make python3
-    g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix
+    g++-mingw-w64-x86-64-win32 g++-mingw-w64-x86-64-posix
     googletest
     wine wine64 wine32:i386 fonts-wine fonts-liberation
     xvfb xdotool x11-utils imagemagick procps

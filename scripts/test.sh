@@ -13,5 +13,5 @@ source "$root/scripts/wine-session.sh"
 export MORVANE_ARTIFACTS="$root/build/test-artifacts"
 rm -rf "$MORVANE_ARTIFACTS"
 
-cd "$root/build/x86_64"
+cd "$root/build/x86_64-tests"
 ctest --output-on-failure --timeout 120 "$@"
