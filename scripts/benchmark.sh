@@ -6,8 +6,8 @@
 # help, and the program sizes. Prints a table and saves it as build/benchmark.md. Not part of
 # the tests: timings vary.
 #   benchmark.sh [RUNS]   (default 11)
-set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/steps.sh"
 runs=${1:-11}
 
 "$root/scripts/install-deps.sh"

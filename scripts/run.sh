@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Morvane if needed and starts it under Wine, in your own Wine prefix (WINEPREFIX, or
 # ~/.wine), which is where a browser running in that prefix reads its settings.
-set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/steps.sh"
 
 "$root/scripts/install-deps.sh"
 [[ -f "$root/build/x86_64/morvane.exe" ]] || "$root/scripts/build.sh"
@@ -13,6 +13,12 @@ if [[ -z "${DISPLAY:-}" ]]; then
     echo "No X display: run this from a desktop session (or set DISPLAY)." >&2
     exit 1
 fi
-[[ -d "$WINEPREFIX" ]] || wineboot -i >/dev/null 2>&1
+source "$root/scripts/wine-loader.sh"
+if [[ -n $MORVANE_NO_32BIT ]]; then
+    echo "Starting the 64-bit Morvane on 64-bit Wine alone: $MORVANE_NO_32BIT."
+fi
+if [[ ! -d "$WINEPREFIX" ]]; then
+    quiet wineboot -i
+fi
 "$root/scripts/prepare-prefix.sh"
 exec wine "$root/build/x86_64/morvane.exe"

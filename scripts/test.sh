@@ -3,8 +3,8 @@
 # the end-to-end tests that drive the real program on a private X display, in the private Wine
 # prefixes (64-bit and 32-bit Windows) that this run creates and removes. Screenshots are kept
 # in build/test-artifacts. Arguments go to ctest, e.g. "-R main_window" for some of the tests.
-set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/steps.sh"
 
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"

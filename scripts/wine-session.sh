@@ -1,12 +1,12 @@
 # Sourced by the test and benchmark commands: a private X display (Xvfb) and two private Wine
 # prefixes for this run, each on a wineserver of its own: 64-bit Windows in WINEPREFIX and
 # 32-bit Windows, as Windows XP, in MORVANE_PREFIX32. Where this machine cannot run 32-bit
-# programs there is no 32-bit prefix, and MORVANE_NO_32BIT says why. All of them go when the
-# calling script ends. Needs $root, the project folder.
+# programs (as wine-loader.sh finds out) there is no 32-bit prefix, and MORVANE_NO_32BIT says
+# why. All of them go when the calling script ends. Needs $root, the project folder.
 
 work=$(mktemp -d /tmp/morvane-session.XXXXXX)
 export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export MORVANE_PREFIX32="$work/prefix32" MORVANE_NO_32BIT=""
+export MORVANE_PREFIX32="$work/prefix32"
 xvfb_pid=""
 
 cleanup() {
@@ -17,16 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# 32-bit Wine's own loader is a 32-bit Linux program: it starts only where the kernel runs them.
-if [[ ! -x /usr/lib/wine/wine ]]; then
-    MORVANE_NO_32BIT="32-bit Wine (wine32:i386) is not installed"
-elif ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-    MORVANE_NO_32BIT="this machine's kernel cannot run 32-bit programs"
-    # Debian's wine command would still choose that loader: call the 64-bit one directly.
-    mkdir "$work/bin"
-    ln -s /usr/lib/wine/wine64 "$work/bin/wine"
-    export PATH="$work/bin:$PATH" WINELOADER=/usr/lib/wine/wine64
-fi
+source "$root/scripts/steps.sh"
+source "$root/scripts/wine-loader.sh"
 [[ -z $MORVANE_NO_32BIT ]] || echo "The 32-bit tests will be skipped: $MORVANE_NO_32BIT."
 
 # Xvfb picks a free display number and writes it to descriptor 3.
@@ -42,12 +34,12 @@ prepare_prefix() {
     echo "Preparing a Wine prefix ($WINEARCH) in $WINEPREFIX on display $DISPLAY"
     mkdir -p "$WINEPREFIX"
     wineserver -p
-    wineboot -i >/dev/null 2>&1
+    quiet wineboot -i
     "$root/scripts/prepare-prefix.sh"
     # The window tests run in a virtual desktop too: without a window manager on the display,
     # Wine would wait for one each time a window is shown or hidden.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    quiet wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f
+    quiet wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f
     # Settings above take effect for the processes of a fresh server.
     wineserver -k
     wineserver -w
