@@ -37,6 +37,8 @@ fail() {
 # Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process.
 start_program() {
     local exe=$1
+    # A test stopped at its time limit leaves its program running: it would stand in the way.
+    pkill -fx "$exe" 2>/dev/null || true
     wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null 2>&1 &
     PROGRAM_PID=$!
     desktop_window >/dev/null
@@ -45,7 +47,7 @@ start_program() {
 # The X window that shows the whole Wine desktop.
 desktop_window() {
     local attempt id
-    for attempt in $(seq 1 100); do
+    for attempt in $(seq 1 300); do
         id=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" 2>/dev/null | head -n 1 || true)
         [[ -n "$id" ]] && { echo "$id"; return 0; }
         sleep 0.1
