@@ -22,8 +22,8 @@ const FormDesign TestDesign{
          Unset, Unset, Align::Left, Selected},
         {Apply, NoIndex, ControlKind::CommandButton, L"Apply", {150, 1000, 900, 375}, 4},
         {Note, NoIndex, ControlKind::Label, L"A & B", {150, 700, 2700, 255}, 1,
-         {L"Arial", 1425, FW_BOLD}, RgbColour(192, 192, 192), SystemColour(COLOR_MENUTEXT),
-         Align::Right},
+         {L"Arial", 1425, FW_BOLD}, RgbColour(192, 192, 192, COLOR_MENU),
+         SystemColour(COLOR_MENUTEXT), Align::Right},
         {Fail, NoIndex, ControlKind::CommandButton, L"Fail", {2500, 1000, 400, 375}, 6},
         {Name, NoIndex, ControlKind::TextBox, L"typed", {150, 360, 2700, 300}, 0},
     },
@@ -103,12 +103,21 @@ TEST_F(FormTest, ControlsGetTheirClassesStylesAndFonts) {
     EXPECT_EQ(name.lfCharSet, ANSI_CHARSET);
 }
 
-TEST_F(FormTest, LabelsAreDrawnInTheirDesignColours) {
+TEST_F(FormTest, LabelsAreDrawnInTheirDesignColoursOrUnderHighContrastInTheSchemes) {
     form.Load();
     const probe::Colours note = probe::ControlColours(form.Control(Note));
     EXPECT_EQ(note.background, RGB(192, 192, 192));
     EXPECT_EQ(note.brush, RGB(192, 192, 192));
     EXPECT_EQ(note.text, GetSysColor(COLOR_MENUTEXT));
+
+    // Turned on while the window is open: its next paint takes the scheme's colours.
+    ASSERT_NE(GetSysColor(COLOR_MENU), RGB(192, 192, 192));
+    FakePlatform fake;
+    fake.HighContrast();
+    const probe::Colours contrast = probe::ControlColours(form.Control(Note));
+    EXPECT_EQ(contrast.background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(contrast.brush, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(contrast.text, GetSysColor(COLOR_MENUTEXT));
 }
 
 TEST_F(FormTest, TabFollowsTheTabIndexAndStopsOnceInAnOptionGroup) {
