@@ -4,6 +4,7 @@
 #include "support/window_probe.h"
 #include "toolkit/error.h"
 #include "toolkit/form.h"
+#include "toolkit/ruler.h"
 
 namespace {
 
@@ -118,6 +119,23 @@ TEST_F(FormTest, LabelsAreDrawnInTheirDesignColoursOrUnderHighContrastInTheSchem
     EXPECT_EQ(contrast.background, GetSysColor(COLOR_MENU));
     EXPECT_EQ(contrast.brush, GetSysColor(COLOR_MENU));
     EXPECT_EQ(contrast.text, GetSysColor(COLOR_MENUTEXT));
+}
+
+TEST_F(FormTest, TheRulerCutsALineThatDoesNotFitTheLabelWithAnEllipsis) {
+    const HWND note = form.Control(Note);
+    const Ruler ruler(note);
+    EXPECT_TRUE(ruler.Fits(L"A & B"));
+    EXPECT_EQ(ruler.CutToFit(L"A & B"), L"A & B");
+    const std::wstring longLine = L"Illegal operation attempted on a registry key that has been "
+                                  L"marked for deletion.";
+    EXPECT_FALSE(ruler.Fits(longLine));
+    const std::wstring cut = ruler.CutToFit(longLine);
+    ASSERT_GT(cut.size(), 6u);
+    EXPECT_EQ(cut.substr(cut.size() - 3), L"...");
+    EXPECT_EQ(longLine.find(cut.substr(0, cut.size() - 3)), 0u);
+    EXPECT_NE(cut[cut.size() - 4], L' ');
+    SetWindowTextW(note, cut.c_str());
+    EXPECT_EQ(probe::LinesShown(note), 1);  // as the label itself draws it
 }
 
 TEST_F(FormTest, TabFollowsTheTabIndexAndStopsOnceInAnOptionGroup) {
