@@ -53,6 +53,19 @@ std::optional<std::string> ToAnsi(std::wstring_view text) {
     return narrow;
 }
 
+std::wstring CharactersNotHeld(std::wstring_view text) {
+    std::wstring refused;
+    for (std::size_t at = 0; at < text.size();) {
+        const bool pair = IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() &&
+                          IS_LOW_SURROGATE(text[at + 1]);
+        const std::wstring_view character = text.substr(at, pair ? 2 : 1);
+        if (refused.find(character) == std::wstring::npos && !ToAnsi(character))
+            refused += character;
+        at += character.size();
+    }
+    return refused;
+}
+
 std::string ToAnsiOrRaise(std::wstring_view text) {
     std::optional<std::string> narrow = ToAnsi(text);
     if (!narrow) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);

@@ -14,6 +14,10 @@ namespace platform {
 // The text in the ANSI code page, or nothing when the code page cannot hold it exactly.
 std::optional<std::string> ToAnsi(std::wstring_view text);
 
+// The characters of the text that the code page cannot hold, each once, in the order they
+// first come (a character beyond 16 bits as its surrogate pair); empty when it holds them all.
+std::wstring CharactersNotHeld(std::wstring_view text);
+
 // The same for texts the program itself supplies; raises a numbered error when one cannot be
 // held exactly.
 std::string ToAnsiOrRaise(std::wstring_view text);

@@ -1,5 +1,6 @@
 #include "toolkit/design.h"
 
+#include "toolkit/calls.h"
 #include "toolkit/owner.h"
 
 namespace toolkit {
@@ -24,6 +25,17 @@ int FontHeightPixels(const FontDesign& font, int dpi) {
 int ScreenDpi() {
     const ScreenDc screen(GetDC(nullptr));
     return screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : DefaultDpi;
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTW scheme{};
+    scheme.cbSize = sizeof(scheme);
+    return Live().SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(scheme), &scheme, 0) &&
+           (scheme.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+Colour Colour::Drawn() const {
+    return kind == Kind::Rgb && HighContrastOn() ? SystemColour(systemIndex) : *this;
 }
 
 }  // namespace toolkit

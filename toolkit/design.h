@@ -27,19 +27,24 @@ inline constexpr FontDesign ArialRegular{L"Arial", 825, FW_NORMAL};
 inline constexpr FontDesign ArialBold{L"Arial", 825, FW_BOLD};
 
 // A system colour (COLOR_MENU ...) or an RGB value; an unset colour leaves the control's own.
+// An RGB value names the system colour that stands in for it while a high-contrast scheme is on:
+// the user chose that scheme's colours to read by, and a fixed colour beside them may not be
+// legible (the scheme's white text on a fixed silver, say).
 struct Colour {
     enum class Kind { Unset, System, Rgb };
     Kind kind = Kind::Unset;
-    int systemIndex = 0;
+    int systemIndex = 0;    // System: the colour; Rgb: its stand-in under high contrast
     COLORREF rgb = 0;
 
     bool IsSet() const { return kind != Kind::Unset; }
+    // The colour as drawn now: an RGB value gives way to its stand-in under high contrast.
+    Colour Drawn() const;
     COLORREF Value() const { return kind == Kind::System ? GetSysColor(systemIndex) : rgb; }
 };
 
 inline constexpr Colour SystemColour(int index) { return {Colour::Kind::System, index, 0}; }
-inline constexpr Colour RgbColour(BYTE red, BYTE green, BYTE blue) {
-    return {Colour::Kind::Rgb, 0, RGB(red, green, blue)};
+inline constexpr Colour RgbColour(BYTE red, BYTE green, BYTE blue, int highContrastIndex) {
+    return {Colour::Kind::Rgb, highContrastIndex, RGB(red, green, blue)};
 }
 inline constexpr Colour Unset{};
 
@@ -99,5 +104,9 @@ int FontHeightPixels(const FontDesign& font, int dpi);
 
 // The screen's resolution in dots per inch.
 int ScreenDpi();
+
+// Whether the user has a high-contrast scheme on; asked each time, so a change of scheme shows
+// at the next paint.
+bool HighContrastOn();
 
 }  // namespace toolkit

@@ -407,10 +407,11 @@ LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
                                    reinterpret_cast<LPARAM>(control));
     const ControlDesign* design = FindControl(GetDlgCtrlID(control));
     if (!design) return brush;
-    if (design->text.IsSet()) SetTextColor(dc, design->text.Value());
+    if (design->text.IsSet()) SetTextColor(dc, design->text.Drawn().Value());
     if (design->background.IsSet()) {
-        SetBkColor(dc, design->background.Value());
-        brush = reinterpret_cast<LRESULT>(BrushFor(design->background));
+        const Colour background = design->background.Drawn();
+        SetBkColor(dc, background.Value());
+        brush = reinterpret_cast<LRESULT>(BrushFor(background));
     }
     return brush;
 }

@@ -78,16 +78,25 @@ TEST_F(ProgramFileTest, TheManifestAsksForTheUsersOwnRightsAndDeclaresDpiAwarene
               std::string::npos);
 }
 
-TEST_F(ProgramFileTest, TheIconIsOne32By32ImageIn256Colours) {
+TEST_F(ProgramFileTest, TheIconHoldsThe16And32And48PixelDrawingsIn256Colours) {
     const std::string group =
         Resource(file.get(), MAKEINTRESOURCEW(14), MAKEINTRESOURCEW(IDI_MORVANE));
-    ASSERT_EQ(group.size(), 6u + 14u);  // the header and one entry
     const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(group[at]); };
-    EXPECT_EQ(byte(4) | byte(5) << 8, 1);  // images
-    EXPECT_EQ(byte(6), 32);                // width
-    EXPECT_EQ(byte(7), 32);                // height
-    EXPECT_EQ(byte(8), 0);                 // colour count: 0 means 256
-    EXPECT_EQ(byte(12) | byte(13) << 8, 8);  // bits per pixel
+    ASSERT_EQ(group.size(), 6u + 3 * 14u);  // the header and three entries
+    EXPECT_EQ(byte(4) | byte(5) << 8, 3);  // images
+    const int sizes[] = {16, 32, 48};
+    for (std::size_t entry = 0; entry < 3; ++entry) {
+        const std::size_t at = 6 + 14 * entry;
+        SCOPED_TRACE(sizes[entry]);
+        EXPECT_EQ(byte(at), sizes[entry]);      // width
+        EXPECT_EQ(byte(at + 1), sizes[entry]);  // height
+        EXPECT_EQ(byte(at + 2), 0);             // colour count: 0 means 256
+        EXPECT_EQ(byte(at + 6) | byte(at + 7) << 8, 8);  // bits per pixel
+        // Uncompressed: the image is a bitmap header, not a PNG.
+        const int id = byte(at + 12) | byte(at + 13) << 8;
+        EXPECT_EQ(Resource(file.get(), MAKEINTRESOURCEW(3), MAKEINTRESOURCEW(id)).substr(0, 4),
+                  std::string("\x28\0\0\0", 4));
+    }
 }
 
 }  // namespace

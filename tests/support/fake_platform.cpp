@@ -131,6 +131,13 @@ BOOL WINAPI CountedDeleteObject(HGDIOBJ object) {
     return active->Real().DeleteObject(object);
 }
 
+BOOL WINAPI HighContrastOn(UINT action, UINT size, PVOID parameter, UINT flags) {
+    if (action != SPI_GETHIGHCONTRAST)
+        return active->Real().SystemParametersInfoW(action, size, parameter, flags);
+    static_cast<HIGHCONTRASTW*>(parameter)->dwFlags = HCF_HIGHCONTRASTON;
+    return TRUE;
+}
+
 }  // namespace
 
 FakePlatform::FakePlatform() : saved_(platform::Live()), savedToolkit_(toolkit::Live()) {
@@ -173,5 +180,10 @@ FakePlatform& FakePlatform::CountDrawingObjects() {
     calls.CreateRectRgnIndirect = &CountedCreateRectRgnIndirect;
     calls.SetWindowRgn = &CountedSetWindowRgn;
     calls.DeleteObject = &CountedDeleteObject;
+    return *this;
+}
+
+FakePlatform& FakePlatform::HighContrast() {
+    toolkit::Live().SystemParametersInfoW = &HighContrastOn;
     return *this;
 }

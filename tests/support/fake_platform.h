@@ -70,6 +70,8 @@ public:
     // Lets the drawing objects be made for real, keeping count of those still alive.
     FakePlatform& CountDrawingObjects();
     std::size_t DrawingObjectsAlive() const { return drawingObjects.size(); }
+    // Answers that a high-contrast scheme is on.
+    FakePlatform& HighContrast();
 
     // The real window-layer calls, which the counted drawing objects are made with.
     const toolkit::Calls& Real() const { return savedToolkit_; }

@@ -76,6 +76,23 @@ inline std::vector<HWND> TabOrder(HWND from, int presses, bool backwards = false
     return order;
 }
 
+// How many lines a label's text takes as the label draws it: wrapped to its width, in its font.
+inline int LinesShown(HWND label) {
+    const HDC dc = GetDC(label);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT rect{};
+    GetClientRect(label, &rect);
+    const std::wstring text = Text(label);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    return rect.bottom / metrics.tmHeight;
+}
+
 inline LONG_PTR Style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
 
 struct Colours {

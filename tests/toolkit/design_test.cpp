@@ -25,7 +25,7 @@ TEST(DesignTest, FontPointSizesBecomeCharacterHeightsInPixels) {
 
 TEST(DesignTest, ColoursResolveToSystemOrRgbValues) {
     EXPECT_EQ(SystemColour(COLOR_MENU).Value(), GetSysColor(COLOR_MENU));
-    EXPECT_EQ(RgbColour(192, 192, 192).Value(), RGB(192, 192, 192));
+    EXPECT_EQ(RgbColour(192, 192, 192, COLOR_MENU).Value(), RGB(192, 192, 192));
     EXPECT_FALSE(Unset.IsSet());
 }
 

@@ -4,6 +4,7 @@
 #include "support/window_probe.h"
 #include "toolkit/error.h"
 #include "toolkit/form.h"
+#include "toolkit/ruler.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ const FormDesign TestDesign{
          Unset, Unset, Align::Left, Selected},
         {Apply, NoIndex, ControlKind::CommandButton, L"Apply", {150, 1000, 900, 375}, 4},
         {Note, NoIndex, ControlKind::Label, L"A & B", {150, 700, 2700, 255}, 1,
-         {L"Arial", 1425, FW_BOLD}, RgbColour(192, 192, 192), SystemColour(COLOR_MENUTEXT),
-         Align::Right},
+         {L"Arial", 1425, FW_BOLD}, RgbColour(192, 192, 192, COLOR_MENU),
+         SystemColour(COLOR_MENUTEXT), Align::Right},
         {Fail, NoIndex, ControlKind::CommandButton, L"Fail", {2500, 1000, 400, 375}, 6},
         {Name, NoIndex, ControlKind::TextBox, L"typed", {150, 360, 2700, 300}, 0},
     },
@@ -103,12 +104,38 @@ TEST_F(FormTest, ControlsGetTheirClassesStylesAndFonts) {
     EXPECT_EQ(name.lfCharSet, ANSI_CHARSET);
 }
 
-TEST_F(FormTest, LabelsAreDrawnInTheirDesignColours) {
+TEST_F(FormTest, LabelsAreDrawnInTheirDesignColoursOrUnderHighContrastInTheSchemes) {
     form.Load();
     const probe::Colours note = probe::ControlColours(form.Control(Note));
     EXPECT_EQ(note.background, RGB(192, 192, 192));
     EXPECT_EQ(note.brush, RGB(192, 192, 192));
     EXPECT_EQ(note.text, GetSysColor(COLOR_MENUTEXT));
+
+    // Turned on while the window is open: its next paint takes the scheme's colours.
+    ASSERT_NE(GetSysColor(COLOR_MENU), RGB(192, 192, 192));
+    FakePlatform fake;
+    fake.HighContrast();
+    const probe::Colours contrast = probe::ControlColours(form.Control(Note));
+    EXPECT_EQ(contrast.background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(contrast.brush, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(contrast.text, GetSysColor(COLOR_MENUTEXT));
+}
+
+TEST_F(FormTest, TheRulerCutsALineThatDoesNotFitTheLabelWithAnEllipsis) {
+    const HWND note = form.Control(Note);
+    const Ruler ruler(note);
+    EXPECT_TRUE(ruler.Fits(L"A & B"));
+    EXPECT_EQ(ruler.CutToFit(L"A & B"), L"A & B");
+    const std::wstring longLine = L"Illegal operation attempted on a registry key that has been "
+                                  L"marked for deletion.";
+    EXPECT_FALSE(ruler.Fits(longLine));
+    const std::wstring cut = ruler.CutToFit(longLine);
+    ASSERT_GT(cut.size(), 6u);
+    EXPECT_EQ(cut.substr(cut.size() - 3), L"...");
+    EXPECT_EQ(longLine.find(cut.substr(0, cut.size() - 3)), 0u);
+    EXPECT_NE(cut[cut.size() - 4], L' ');
+    SetWindowTextW(note, cut.c_str());
+    EXPECT_EQ(probe::LinesShown(note), 1);  // as the label itself draws it
 }
 
 TEST_F(FormTest, TabFollowsTheTabIndexAndStopsOnceInAnOptionGroup) {

@@ -10,8 +10,10 @@ namespace {
 using namespace toolkit;
 
 const Colour MenuText = SystemColour(COLOR_MENUTEXT);
-const Colour Silver = RgbColour(192, 192, 192);
-const Colour ConnectFace = RgbColour(224, 224, 224);
+// Under high contrast the silver labels take the window's own menu colour, which the scheme
+// pairs with their menu-text colour.
+const Colour Silver = RgbColour(192, 192, 192, COLOR_MENU);
+const Colour ConnectFace = RgbColour(224, 224, 224, COLOR_BTNFACE);
 const FontDesign ArialLargeBold{L"Arial", 1425, FW_BOLD};
 
 const FormDesign HelpDesign{

@@ -2,9 +2,11 @@
 
 #include <optional>
 
+#include "platform/ansi.h"
 #include "platform/system_error.h"
 #include "registry/registry.h"
 #include "toolkit/application.h"
+#include "toolkit/ruler.h"
 #include "windows/help/help_window.h"
 
 using namespace toolkit;
@@ -55,6 +57,19 @@ const FormDesign MainDesign{
 // The key each Windows family keeps the browser's settings under, by option index.
 const wchar_t* const KeyPathByFamily[] = {IeMainKeyMachine, IeMainKeyMachine, IeMainKeyUser};
 
+// Names the characters refused, as many of them as fit on the line.
+std::wstring NotHeldReason(const std::wstring& refused, const Ruler& ruler) {
+    const bool one = refused.size() == 1 || (refused.size() == 2 && IS_HIGH_SURROGATE(refused[0]));
+    const std::wstring end = one ? L"\": leave it out." : L"\": leave them out.";
+    for (std::size_t shown = refused.size(); shown > 0; --shown) {
+        if (shown < refused.size() && IS_LOW_SURROGATE(refused[shown])) continue;
+        const std::wstring reason = L"This system cannot store \"" + refused.substr(0, shown) +
+                                    (shown < refused.size() ? L"..." : L"") + end;
+        if (ruler.Fits(reason)) return reason;
+    }
+    return L"Leave out the characters this system cannot store.";
+}
+
 }  // namespace
 
 morvane::morvane() : Form(MainDesign) {}
@@ -73,14 +88,16 @@ void morvane::OnHelpButtonClick() { DefaultInstance<HelpScreen>().ShowModal(Wind
 
 void morvane::OnChangeButtonClick() {
     std::optional<long> failure;
+    bool machineWide = false;
     for (int index = 0; index < 3; ++index) {
         if (!IsSelected(WindowsVersion, index)) continue;
         std::wstring keyPath = KeyPathByFamily[index];
         const long status = Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText));
         if (status != ERROR_SUCCESS) failure = status;
+        machineWide = KeyPathByFamily[index] == IeMainKeyMachine;
     }
     if (failure)
-        ShowWriteFailure(*failure);
+        ShowWriteFailure(*failure, machineWide);
     else
         ShowCompletedMessage();
 }
@@ -95,7 +112,23 @@ void morvane::ShowCompletedMessage() {
                                   Text(EnterText) + L"\"");
 }
 
-void morvane::ShowWriteFailure(long status) {
+void morvane::ShowWriteFailure(long status, bool machineWide) {
     SetText(CompletedMessage, L"Your Internet Explorer could not be changed: \r\n" +
-                                  platform::SystemErrorText(status));
+                                  FailureReason(status, machineWide));
+}
+
+// The reason fits the confirmation's second line and, for the failures a user meets, says what
+// to do; the system's own text for any other is cut to that line.
+std::wstring morvane::FailureReason(long status, bool machineWide) {
+    const Ruler ruler(Control(CompletedMessage));
+    switch (status) {
+    case ERROR_NO_UNICODE_TRANSLATION:
+        return NotHeldReason(platform::CharactersNotHeld(Text(EnterText)), ruler);
+    case ERROR_FILE_NOT_FOUND:
+        return L"The key for this choice is missing: try another Windows.";
+    case ERROR_ACCESS_DENIED:
+        return machineWide ? L"This needs an administrator, or choose Windows NT/XP."
+                           : L"Access is denied: ask your administrator.";
+    }
+    return ruler.CutToFit(platform::SystemErrorText(status));
 }

@@ -30,7 +30,8 @@ private:
     void OnChangeButtonClick();
     void OnDefaultButtonClick();
     void OnHelpButtonClick();
-    void ShowWriteFailure(long status);
+    void ShowWriteFailure(long status, bool machineWide);
+    std::wstring FailureReason(long status, bool machineWide);
 };
 
 // The registry keys the title goes under, and the value it is stored as.

@@ -148,6 +148,12 @@ protected:
         fake.FakeRegistry().FakeMessageBox();
         MainWindowTest::SetUp();
     }
+
+    // The reason takes the confirmation's second line and fits it: the label shows two lines.
+    void ExpectFailure(const std::wstring& reason) {
+        EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" + reason);
+        EXPECT_EQ(probe::LinesShown(Control(morvane::CompletedMessage)), 2);
+    }
 };
 
 TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
@@ -194,24 +200,56 @@ TEST_F(TitleChangeTest, AnEmptyTextIsWrittenAsAnEmptyValueAndRepeatedPressesWrit
     EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - \"");
 }
 
-TEST_F(TitleChangeTest, AFailedWriteIsReportedInsteadOfTheConfirmation) {
+TEST_F(TitleChangeTest, AFailedWriteIsReportedInsteadOfTheConfirmationSayingWhatToDo) {
     Type(L"Susan's World");
-    for (const LONG status : {ERROR_FILE_NOT_FOUND, ERROR_ACCESS_DENIED}) {
-        fake.openResult = status;
-        Click(morvane::ChangeButton);
-        EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" +
-                                      platform::SystemErrorText(status));
-    }
+    fake.openResult = ERROR_FILE_NOT_FOUND;
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"The key for this choice is missing: try another Windows.");
+    fake.openResult = ERROR_ACCESS_DENIED;
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"Access is denied: ask your administrator.");
+    Click(morvane::WindowsVersion, 1);
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"This needs an administrator, or choose Windows NT/XP.");
+
+    // Any other reason is the system's own (cut short where it would not fit: see the ruler).
+    fake.openResult = ERROR_OUTOFMEMORY;
+    Click(morvane::ChangeButton);
+    ExpectFailure(platform::SystemErrorText(ERROR_OUTOFMEMORY));
+
     fake.openResult = ERROR_SUCCESS;
     fake.setResult = ERROR_ACCESS_DENIED;
     Click(morvane::ChangeButton);
     EXPECT_EQ(fake.closes.size(), 1u);
-    EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" +
-                                  platform::SystemErrorText(ERROR_ACCESS_DENIED));
+    ExpectFailure(L"This needs an administrator, or choose Windows NT/XP.");
     // A later successful write shows the confirmation again.
     fake.setResult = ERROR_SUCCESS;
     Click(morvane::ChangeButton);
     EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
+}
+
+TEST_F(TitleChangeTest, ARefusedTextNamesTheCharactersTheSystemCannotStoreAsFarAsTheyFit) {
+    if (GetACP() != 1252) GTEST_SKIP() << "written for the Western code page";
+    Type(L"Athens \x0391\x03b8\x03ae\x03bd\x03b1 \x0391");  // Greek, one letter twice
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"This system cannot store \"\x0391\x03b8\x03ae\x03bd\x03b1\": leave them out.");
+    Type(L"Caf\x00e9 \xd83d\xde00");  // one character beyond 16 bits
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"This system cannot store \"\xd83d\xde00\": leave it out.");
+
+    std::wstring cyrillic;
+    for (wchar_t letter = 0x0410; letter < 0x0440; ++letter) cyrillic += letter;
+    Type(cyrillic);
+    Click(morvane::ChangeButton);
+    const std::wstring named = L"This system cannot store \"";
+    const std::wstring shown = Confirmation().substr(Confirmation().find(L"\n") + 1);
+    ASSERT_EQ(shown.substr(0, named.size()), named);
+    const std::size_t end = shown.find(L"...\": leave them out.");
+    ASSERT_NE(end, std::wstring::npos);
+    EXPECT_GT(end, named.size() + 3);
+    EXPECT_EQ(cyrillic.find(shown.substr(named.size(), end - named.size())), 0u);
+    EXPECT_EQ(probe::LinesShown(Control(morvane::CompletedMessage)), 2);
+    EXPECT_TRUE(fake.opens.empty());
 }
 
 TEST(SystemErrorTextTest, IsTheSystemsDescriptionWithoutItsLineBreak) {

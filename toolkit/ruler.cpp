@@ -1,0 +1,31 @@
+#include "toolkit/ruler.h"
+
+namespace toolkit {
+
+Ruler::Ruler(HWND control) : dc_(CreateCompatibleDC(nullptr)) {
+    RECT client{};
+    GetClientRect(control, &client);
+    width_ = client.right;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    if (dc_ && font) SelectObject(dc_.get(), font);
+}
+
+// Without a device context to measure with, a text is taken to fit: shown whole, it may wrap,
+// where cut on a guess it would lose what it says.
+bool Ruler::Fits(std::wstring_view line) const {
+    SIZE size{};
+    if (!dc_ || !GetTextExtentPoint32W(dc_.get(), line.data(), static_cast<int>(line.size()), &size))
+        return true;
+    return size.cx <= width_;
+}
+
+std::wstring Ruler::CutToFit(std::wstring line) const {
+    if (Fits(line)) return line;
+    constexpr std::wstring_view Ellipsis = L"...";
+    while (!line.empty() && !Fits(line + std::wstring(Ellipsis))) line.pop_back();
+    if (!line.empty() && IS_HIGH_SURROGATE(line.back())) line.pop_back();
+    line.erase(line.find_last_not_of(L' ') + 1);
+    return line + std::wstring(Ellipsis);
+}
+
+}  // namespace toolkit
