@@ -56,8 +56,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnCommand(WPARAM wParam, LPARAM lParam);
-    void OnActivate(WPARAM wParam);
-    void OnNextControl(WPARAM wParam, LPARAM lParam);
     void OnNcDestroy();
 
     void RegisterWindowClass() const;
@@ -85,7 +83,6 @@ private:
     const FormDesign& design_;
     HWND window_ = nullptr;
     HWND disabledOwner_ = nullptr;
-    HWND focusWhenInactive_ = nullptr;
     std::vector<CachedFont> fonts_;
     std::vector<CachedBrush> brushes_;
 };
