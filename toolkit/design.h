@@ -56,6 +56,7 @@ enum ControlOption : unsigned {
     MultiLine = 1,        // text box: several lines with a vertical scroll bar
     ReadOnly = 2,         // text box: the user cannot change it
     Selected = 4,         // option button: selected when the window loads
+    Cancel = 8,           // command button: Esc presses it
 };
 
 inline constexpr int NoIndex = -1;      // not a member of a control array

@@ -54,7 +54,7 @@ ControlClass ClassFor(const ControlDesign& control) {
         return {L"EDIT", WS_TABSTOP | lines | readOnly, WS_EX_CLIENTEDGE};
     }
     case ControlKind::CommandButton:
-        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, 0};
+        return {L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, 0};
     case ControlKind::OptionButton: {
         // The group's one tab stop sits on its selected member, so Tab never changes the choice.
         const DWORD tabStop = (control.options & Selected) ? WS_TABSTOP : 0;
@@ -87,8 +87,27 @@ bool MustStayVisible(const ControlDesign& lower, const ControlDesign& upper) {
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
+// A window's top-left corner, moved so that the window lies within the work area of its monitor
+// (its top left stays visible where it is too big), as the dialog manager keeps a dialog.
+POINT WithinWorkArea(RECT window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return {window.left, window.top};
+    const RECT& work = monitor.rcWork;
+    return {std::max(work.left, std::min(window.left, work.right - Width(window))),
+            std::max(work.top, std::min(window.top, work.bottom - Height(window)))};
+}
+
 void Dispatch(MSG& message) {
-    // Tab, the arrow keys and access keys work in the program's plain windows as in dialogs.
+    // Ctrl+A (not AltGr, that is Ctrl+Alt) selects the whole text, which classic text boxes lack.
+    if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_MENU) >= 0 &&
+        (SendMessageW(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
+        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        return;
+    }
+    // Tab, the arrow keys, access keys, Enter and Esc work as in dialogs.
     const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root && IsDialogMessageW(root, &message)) return;
     TranslateMessage(&message);
@@ -122,6 +141,9 @@ void Form::RegisterWindowClass() const {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &Form::WindowProc;
+    // What the window procedure leaves goes to the dialog manager's (DefDlgProcW, with its data in
+    // these bytes): the focus kept across deactivation, the multi-line text box's Tab answered.
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = ProgramInstance();
     windowClass.hIcon = Icon();
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
@@ -143,11 +165,12 @@ void Form::Load(HWND owner) {
 
     RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (design_.position == StartUpPosition::CentreOwner && owner) GetWindowRect(owner, &area);
-    const int left = area.left + (Width(area) - Width(frame)) / 2;
-    const int top = area.top + (Height(area) - Height(frame)) / 2;
+    OffsetRect(&frame, area.left + (Width(area) - Width(frame)) / 2 - frame.left,
+               area.top + (Height(area) - Height(frame)) / 2 - frame.top);
+    const POINT place = WithinWorkArea(frame);
 
-    CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style, left, top,
-                    Width(frame), Height(frame), owner, nullptr, ProgramInstance(), this);
+    CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style, place.x,
+                    place.y, Width(frame), Height(frame), owner, nullptr, ProgramInstance(), this);
     if (!window_) Raise(ErrorNumber::OutOfMemory, L"window");
     owner_ = owner;
     try {
@@ -349,11 +372,11 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     } else {
         self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     }
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
+    if (!self) return DefDlgProcW(window, message, wParam, lParam);
 
     LRESULT result = 0;
     if (!RunHandler([&] { result = self->HandleMessage(message, wParam, lParam); }))
-        result = DefWindowProcW(window, message, wParam, lParam);
+        result = DefDlgProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->OnNcDestroy();
@@ -370,26 +393,32 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORBTN:
         return OnControlColour(message, reinterpret_cast<HDC>(wParam),
                                reinterpret_cast<HWND>(lParam));
-    case WM_ACTIVATE:
-        OnActivate(wParam);
-        return 0;
-    case WM_NEXTDLGCTL:
-        OnNextControl(wParam, lParam);
-        return 0;
+    case WM_ERASEBKGND:  // in the class's background colour, not the dialog manager's
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_CLOSE:
         Unload();
         return 0;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefDlgProcW(window_, message, wParam, lParam);
 }
 
-// Buttons report clicks by control id; Enter and Esc (ids 1 and 2, no control) mean nothing here.
+// Buttons report clicks, and push buttons their focus, by control id. Enter and Esc away from a
+// push button come from no control, as IDOK and IDCANCEL: Esc presses the cancel button, if any.
 void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (lParam == 0 || HIWORD(wParam) != BN_CLICKED) return;
-    const ControlDesign* control = FindControl(LOWORD(wParam));
-    if (!control) return;
-    if (control->kind == ControlKind::OptionButton) KeepTabStopOnSelectedOption(*control);
-    OnClick(control->id);
+    const WORD code = HIWORD(wParam);
+    // The focused push button, and it alone, is the one Enter presses: no window has a default.
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS)
+        SendMessageW(reinterpret_cast<HWND>(lParam), BM_SETSTYLE,
+                     code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    if (code != BN_CLICKED) return;
+    for (const ControlDesign& control : design_.controls) {
+        const bool pressed = lParam ? control.ControlId() == LOWORD(wParam)
+                                    : LOWORD(wParam) == IDCANCEL && (control.options & Cancel);
+        if (!pressed) continue;
+        if (control.kind == ControlKind::OptionButton) KeepTabStopOnSelectedOption(control);
+        OnClick(control.id);
+        return;
+    }
 }
 
 void Form::KeepTabStopOnSelectedOption(const ControlDesign& option) {
@@ -416,36 +445,10 @@ LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
     return brush;
 }
 
-// A plain window does not keep its focused control across deactivation as a dialog does.
-void Form::OnActivate(WPARAM wParam) {
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        focusWhenInactive_ = (focus && IsChild(window_, focus)) ? focus : nullptr;
-    } else if (focusWhenInactive_ && IsChild(window_, focusWhenInactive_)) {
-        SetFocus(focusWhenInactive_);
-    } else {
-        FocusFirstControl();
-    }
-}
-
-// A multi-line text box hands Tab and Shift+Tab to its parent as this dialog message; only the
-// dialog manager's own window procedure would answer it, so a plain window answers it here, as
-// a dialog does: the given control, or the next or previous one in tab order.
-void Form::OnNextControl(WPARAM wParam, LPARAM lParam) {
-    const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                     : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
-    if (!next || !IsChild(window_, next)) return;
-    // A text box reached from the keyboard has its text selected, as in a dialog.
-    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        SendMessageW(next, EM_SETSEL, 0, -1);
-    SetFocus(next);
-}
-
 void Form::OnNcDestroy() {
     window_ = nullptr;
     owner_ = nullptr;
     disabledOwner_ = nullptr;
-    focusWhenInactive_ = nullptr;
     fonts_.clear();
     brushes_.clear();
     --loadedForms;

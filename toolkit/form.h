@@ -58,8 +58,6 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnCommand(WPARAM wParam, LPARAM lParam);
-    void OnActivate(WPARAM wParam);
-    void OnNextControl(WPARAM wParam, LPARAM lParam);
     void OnNcDestroy();
 
     void RegisterWindowClass() const;
@@ -88,7 +86,6 @@ private:
     HWND window_ = nullptr;
     HWND owner_ = nullptr;
     HWND disabledOwner_ = nullptr;
-    HWND focusWhenInactive_ = nullptr;
     std::vector<CachedFont> fonts_;
     std::vector<CachedBrush> brushes_;
 };

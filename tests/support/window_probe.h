@@ -45,9 +45,9 @@ inline LOGFONTW Font(HWND control) {
     return font;
 }
 
-// Presses and releases a key, with Shift held when asked, through the system's input queue,
-// and lets the program's message loop handle it.
-inline void PressKey(WORD key, bool shift = false) {
+// Presses and releases a key, with another (VK_SHIFT, VK_CONTROL) held when given, through the
+// system's input queue, and lets the program's message loop handle it.
+inline void PressKey(WORD key, WORD held = 0) {
     std::vector<INPUT> inputs;
     const auto add = [&](WORD virtualKey, DWORD flags) {
         INPUT input{};
@@ -56,10 +56,10 @@ inline void PressKey(WORD key, bool shift = false) {
         input.ki.dwFlags = flags;
         inputs.push_back(input);
     };
-    if (shift) add(VK_SHIFT, 0);
+    if (held) add(held, 0);
     add(key, 0);
     add(key, KEYEVENTF_KEYUP);
-    if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+    if (held) add(held, KEYEVENTF_KEYUP);
     ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)),
               inputs.size());
     toolkit::PumpPendingMessages();
@@ -70,7 +70,7 @@ inline std::vector<HWND> TabOrder(HWND from, int presses, bool backwards = false
     SetFocus(from);
     std::vector<HWND> order;
     while (presses-- > 0) {
-        PressKey(VK_TAB, backwards);
+        PressKey(VK_TAB, backwards ? VK_SHIFT : 0);
         order.push_back(GetFocus());
     }
     return order;

@@ -164,6 +164,30 @@ TEST_F(FormTest, ClicksReachTheHandlerByControlNameAndEnterOrEscReachNothing) {
     EXPECT_EQ(form.clicks, (std::vector<int>{Apply, Choice}));
 }
 
+TEST_F(FormTest, EnterPressesTheFocusedPushButtonAloneAndCtrlASelectsTheWholeText) {
+    form.Show();
+    const HWND name = form.Control(Name);
+    SendMessageW(name, EM_SETSEL, 2, 3);
+    probe::PressKey('A', VK_CONTROL);
+    DWORD start = 1, end = 0;
+    SendMessageW(name, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 5u);
+    EXPECT_EQ(form.Text(Name), L"typed");
+
+    probe::PressKey(VK_RETURN);  // no default button
+    // Reached by a click (BM_CLICK is the button's own mouse handling), then by Tab.
+    SendMessageW(form.Control(Apply), BM_CLICK, 0, 0);
+    probe::PressKey(VK_RETURN);
+    EXPECT_EQ(probe::TabOrder(form.Control(Choice, 0), 1), std::vector<HWND>{form.Control(Apply)});
+    probe::PressKey(VK_RETURN);
+    EXPECT_EQ(probe::Style(form.Control(Apply)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    SetFocus(form.Control(Choice, 0));  // as a click there does
+    EXPECT_EQ(probe::Style(form.Control(Apply)) & BS_TYPEMASK, BS_PUSHBUTTON);
+    probe::PressKey(VK_RETURN);
+    EXPECT_EQ(form.clicks, (std::vector<int>{Apply, Apply, Apply}));
+}
+
 TEST_F(FormTest, AnErrorInAHandlerIsReportedAndTheWindowCarriesOn) {
     FakePlatform fake;
     fake.FakeMessageBox();

@@ -28,8 +28,9 @@ const FormDesign HelpDesign{
     {
         // name                        index    kind                        caption
         //     left  top   width height  tab  font            background   text      align
+        //     options
         {HelpScreen::UnloadButton, NoIndex, ControlKind::CommandButton, L"&Close",
-            {4080, 2880, 1095, 735}, 4, ArialBold},
+            {4080, 2880, 1095, 735}, 4, ArialBold, Unset, Unset, Align::Left, Cancel},
         {HelpScreen::InstructionsText, NoIndex, ControlKind::TextBox, Instructions().c_str(),
             {120, 840, 5055, 1515}, 0, WindowFont, Unset, Unset, Align::Left, MultiLine | ReadOnly},
         {HelpScreen::ConnectTo3, NoIndex, ControlKind::CommandButton, L"Connect",

@@ -176,9 +176,29 @@ TEST_F(HelpWindowTest, EveryWayOfClosingUnloadsItAndGivesTheMainWindowBack) {
     // Alt+C and Alt+F4 as the keyboard delivers them to the focused control.
     CloseWith([] { PostMessageW(GetFocus(), WM_SYSCHAR, 'c', 1 << 29); });
     CloseWith([] { PostMessageW(GetFocus(), WM_SYSKEYDOWN, VK_F4, 1 << 29); });
+    // Esc from any control, as Close.
+    for (const int id : {HelpScreen::InstructionsText, HelpScreen::ConnectTo2})
+        CloseWith([this, id] {
+            SetFocus(Control(id));
+            probe::PressKey(VK_ESCAPE);
+        });
     // The main window still works afterwards.
     EXPECT_TRUE(main.IsLoaded());
     EXPECT_EQ(help.Window(), nullptr);
+}
+
+TEST_F(HelpWindowTest, OpenedOverAMainWindowAtTheTopEdgeItStaysWithinTheWorkArea) {
+    RECT work{};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+    SetWindowPos(main.Window(), nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    driver.Post([&] {
+        RECT rect{};
+        GetWindowRect(help.Window(), &rect);
+        EXPECT_EQ(rect.top, work.top);
+        help.Unload();
+    });
+    PressHelp();
+    EXPECT_EQ(driver.StepsRun(), 1);
 }
 
 }  // namespace
