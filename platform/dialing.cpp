@@ -94,9 +94,10 @@ BoundFunction<decltype(&::CoUninitialize)> comUninitialize(ole32, "CoUninitializ
 
 // COM on the program's one thread, which ShellExecute asks for because a shell extension may
 // carry out the verb. Entered once, on the first open rather than at start-up. Should COM
-// refuse (the thread already in another apartment, say), the open goes ahead without it, as the
-// shell opens a web address without COM on every Windows; it is not asked again. COM is left
-// when the libraries are released: by Unbind, or as the program ends.
+// refuse (the thread already in another apartment, say), the open goes ahead all the same, as
+// it did before COM was asked for: the shell opens a web address without COM on most systems,
+// and the user is better served by the attempt than by an error. It is not asked again. COM is
+// left when the libraries are released: by Unbind, or as the program ends.
 class Apartment {
 public:
     Apartment() = default;
