@@ -1,10 +1,13 @@
 #include <windows.h>
 
+#include "platform/library_search.h"
 #include "toolkit/error.h"
 #include "toolkit/form.h"
 #include "windows/main/main_window.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything can load a library by name.
+    platform::HardenLibrarySearch();
     // A main window that cannot be made is reported like any other error, then the program ends.
     if (!toolkit::RunHandler([] { toolkit::DefaultInstance<morvane>().Show(); })) return 1;
     toolkit::RunMessageLoop();

@@ -11,6 +11,7 @@ struct Calls {
     decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
+    decltype(&::GetModuleHandleW) GetModuleHandleW = &::GetModuleHandleW;
     decltype(&::LoadLibraryExW) LoadLibraryExW = &::LoadLibraryExW;
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
@@ -18,5 +19,12 @@ struct Calls {
 
 // The table in use; tests swap entries and restore them afterwards.
 Calls& Live();
+
+// A function found by GetProcAddress, as the type it is declared with. Through void (*)(), the
+// one function type every other converts to without complaint.
+template <typename Function>
+Function As(FARPROC function) {
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
+}
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <objbase.h>
 #include <shellapi.h>
 #include <wininet.h>
 // wininet.h maps InternetDial to its wide-character twin; here the name is this module's own.
@@ -68,10 +69,7 @@ public:
         : library_(library), entryPoint_(entryPoint) {}
 
     Function Get() {
-        // Through void (*)(), the one function type every other converts to without complaint.
-        if (!function_)
-            function_ = reinterpret_cast<Function>(
-                reinterpret_cast<void (*)()>(library_.Function(entryPoint_)));
+        if (!function_) function_ = platform::As<Function>(library_.Function(entryPoint_));
         return function_;
     }
 
@@ -85,11 +83,49 @@ private:
 
 SystemLibrary wininet(L"wininet.dll");
 SystemLibrary shell32(L"shell32.dll");
+SystemLibrary ole32(L"ole32.dll");
 
 // The entry point "InternetDial" writes a pointer-sized connection number, as InternetDialA
 // declares it; its older declaration's DWORD would be overrun on 64-bit Windows.
 BoundFunction<decltype(&::InternetDialA)> internetDial(wininet, "InternetDial");
 BoundFunction<decltype(&::ShellExecuteA)> shellExecute(shell32, "ShellExecuteA");
+BoundFunction<decltype(&::CoInitializeEx)> comInitialize(ole32, "CoInitializeEx");
+BoundFunction<decltype(&::CoUninitialize)> comUninitialize(ole32, "CoUninitialize");
+
+// COM on the program's one thread, which ShellExecute asks for because a shell extension may
+// carry out the verb. Entered once, on the first open rather than at start-up. Should COM
+// refuse (the thread already in another apartment, say), the open goes ahead all the same, as
+// it did before COM was asked for: the shell opens a web address without COM on most systems,
+// and the user is better served by the attempt than by an error. It is not asked again. COM is
+// left when the libraries are released: by Unbind, or as the program ends.
+class Apartment {
+public:
+    Apartment() = default;
+    Apartment(const Apartment&) = delete;
+    Apartment& operator=(const Apartment&) = delete;
+    ~Apartment() { Leave(); }
+
+    void Enter() {
+        if (state_ != State::Outside) return;
+        comUninitialize.Get();  // bound now, so that leaving cannot fail
+        const HRESULT result =
+            comInitialize.Get()(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        state_ = SUCCEEDED(result) ? State::Inside : State::Refused;
+    }
+
+    // Balances a successful Enter (S_FALSE included: COM counts every successful call).
+    void Leave() {
+        if (state_ == State::Inside) comUninitialize.Get()();
+        state_ = State::Outside;
+    }
+
+private:
+    enum class State { Outside, Inside, Refused };
+    State state_ = State::Outside;
+};
+
+// Declared after the libraries, so that as the program ends COM is left before they go.
+Apartment apartment;
 
 std::optional<std::string> AnsiOrNothing(const wchar_t* text) {
     if (!text) return std::nullopt;
@@ -112,6 +148,7 @@ DWORD InternetDial(HWND parent, const std::wstring& connection, DWORD flags,
 HINSTANCE ShellExecuteA(HWND owner, const wchar_t* operation, const wchar_t* file,
                         const wchar_t* parameters, const wchar_t* directory, int showCommand) {
     const auto open = shellExecute.Get();
+    apartment.Enter();
     const auto ansiOperation = AnsiOrNothing(operation);
     const auto ansiFile = AnsiOrNothing(file);
     const auto ansiParameters = AnsiOrNothing(parameters);
@@ -121,10 +158,14 @@ HINSTANCE ShellExecuteA(HWND owner, const wchar_t* operation, const wchar_t* fil
 }
 
 void Unbind() {
+    apartment.Leave();
     internetDial.Forget();
     shellExecute.Forget();
+    comInitialize.Forget();
+    comUninitialize.Forget();
     wininet.Release();
     shell32.Release();
+    ole32.Release();
 }
 
 }  // namespace DialingModule

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The help window's Connect buttons, end to end: each opens its own mirror site in the
 # "browser" (a script that records what it is asked to open); with wininet unavailable the
-# error box appears and the help window closes; and a wininet.dll planted beside the program is
-# never loaded.
+# error box appears and the help window closes; and DLLs planted beside the program are never
+# loaded.
 PROGRAM=$1
 LOCATE=$2
 PLANTED_DLL=$3
@@ -93,19 +93,23 @@ expect_value "$USER_KEY" "Window Title" "" "the main window stopped working"
 click_control "$MAIN" "Exit"
 wait_for_program_end
 
-# 3. A wininet.dll planted beside the program is never loaded, even when Wine is told to
-#    prefer a native wininet; the site still opens.
+# 3. DLLs planted beside the program are never loaded, even when Wine is told to prefer native
+#    ones: a wininet.dll, which Morvane loads by full path, and a uxtheme.dll, which the system
+#    loads by bare name as the first window is made, after start-up has taken the program's
+#    folder out of the search. The site still opens.
 mkdir -p "$work/downloads"
 cp "$PROGRAM" "$work/downloads/morvane.exe"
-cp "$PLANTED_DLL" "$work/downloads/wininet.dll"
+for planted in wininet uxtheme; do cp "$PLANTED_DLL" "$work/downloads/$planted.dll"; done
 PROGRAM="$work/downloads/morvane.exe"
-WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wininet=n,b" start_program "$PROGRAM"
+WINEDLLOVERRIDES="$WINEDLLOVERRIDES;wininet,uxtheme=n,b" start_program "$PROGRAM"
 wait_for_window "$MAIN"
 open_help
 press_connect 3
 wait_for_opened 1
 [[ "$(cat "$opened")" == "http://selbrook.example.org/" ]] || fail "opened: $(cat "$opened")"
-[[ -e "$work/downloads/wininet.dll.loaded" ]] && fail "the planted wininet.dll was loaded"
+for planted in wininet uxtheme; do
+    [[ -e "$work/downloads/$planted.dll.loaded" ]] && fail "the planted $planted.dll was loaded"
+done
 click_control "$HELP" "&Close"
 click_control "$MAIN" "Exit"
 wait_for_program_end

@@ -1,5 +1,6 @@
-// A stand-in "wininet.dll" for the test that plants it beside morvane.exe: if it is ever
-// loaded, it leaves a marker file next to itself ("wininet.dll.loaded").
+// A stand-in system DLL for the test that plants it beside morvane.exe, as "wininet.dll" and
+// under other names: if it is ever loaded, it leaves a marker file next to itself, named after
+// the file it was loaded from ("wininet.dll.loaded").
 #include <windows.h>
 
 #include <string>

@@ -35,6 +35,8 @@ int WINAPI FakeMessageBox(HWND, LPCWSTR text, LPCWSTR caption, UINT style) {
 
 const HMODULE Wininet = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x1000));
 const HMODULE Shell32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x2000));
+const HMODULE Ole32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x3000));
+const HMODULE Kernel32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x4000));
 
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -48,7 +50,35 @@ HMODULE WINAPI FakeLoadLibrary(LPCWSTR path, HANDLE, DWORD flags) {
         return nullptr;
     if (EndsWith(file, L"\\wininet.dll")) return Wininet;
     if (EndsWith(file, L"\\shell32.dll")) return Shell32;
+    if (EndsWith(file, L"\\ole32.dll")) return Ole32;
     return nullptr;
+}
+
+HMODULE WINAPI FakeGetModuleHandle(LPCWSTR name) {
+    return name && std::wstring(name) == L"kernel32.dll" ? Kernel32 : nullptr;
+}
+
+BOOL WINAPI FakeSetDefaultDllDirectories(DWORD flags) {
+    active->defaultDllDirectories.push_back(flags);
+    active->order.push_back("default directories");
+    return TRUE;
+}
+
+BOOL WINAPI FakeSetDllDirectory(LPCWSTR directory) {
+    active->dllDirectories.push_back(directory ? directory : L"(null)");
+    active->order.push_back("dll directory");
+    return TRUE;
+}
+
+HRESULT WINAPI FakeCoInitializeEx(LPVOID, DWORD flags) {
+    active->comInits.push_back(flags);
+    active->order.push_back("com");
+    return active->comResult;
+}
+
+void WINAPI FakeCoUninitialize() {
+    ++active->comUninits;
+    active->order.push_back("com left");
 }
 
 DWORD WINAPI FakeDial(HWND parent, LPSTR connection, DWORD flags, DWORD_PTR* number,
@@ -81,9 +111,14 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     active->lookups.push_back(name);
     active->order.push_back("lookup");
     const std::string entryPoint = name;
-    if (entryPoint == active->missingEntryPoint) return nullptr;
+    if (active->missingEntryPoints.count(entryPoint)) return nullptr;
     if (module == Wininet && entryPoint == "InternetDial") return AsProc(&FakeDial);
     if (module == Shell32 && entryPoint == "ShellExecuteA") return AsProc(&FakeShellExecute);
+    if (module == Ole32 && entryPoint == "CoInitializeEx") return AsProc(&FakeCoInitializeEx);
+    if (module == Ole32 && entryPoint == "CoUninitialize") return AsProc(&FakeCoUninitialize);
+    if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
+        return AsProc(&FakeSetDefaultDllDirectories);
+    if (module == Kernel32 && entryPoint == "SetDllDirectoryW") return AsProc(&FakeSetDllDirectory);
     return nullptr;
 }
 
@@ -166,6 +201,7 @@ FakePlatform& FakePlatform::FakeMessageBox() {
 
 FakePlatform& FakePlatform::FakeLibraries() {
     platform::Calls& calls = platform::Live();
+    calls.GetModuleHandleW = &FakeGetModuleHandle;
     calls.LoadLibraryExW = &FakeLoadLibrary;
     calls.GetProcAddress = &FakeGetProcAddress;
     calls.FreeLibrary = &FakeFreeLibrary;

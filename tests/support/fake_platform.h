@@ -65,7 +65,8 @@ public:
     // Which calls a test wants faked; the others stay real.
     FakePlatform& FakeRegistry();
     FakePlatform& FakeMessageBox();
-    // Stands in for wininet.dll and shell32.dll: loading, binding and the two services.
+    // Stands in for wininet.dll, shell32.dll and ole32.dll (loading, binding and the services the
+    // program calls) and for kernel32's library search settings.
     FakePlatform& FakeLibraries();
     // Lets the drawing objects be made for real, keeping count of those still alive.
     FakePlatform& CountDrawingObjects();
@@ -86,13 +87,18 @@ public:
     std::vector<Box> boxes;
 
     std::wstring missingLibrary;   // a file name whose load fails
-    std::string missingEntryPoint;
+    std::set<std::string> missingEntryPoints;
     DWORD dialResult = ERROR_SUCCESS;
+    HRESULT comResult = S_OK;
     std::vector<Load> loads;
     std::vector<std::string> lookups;
     std::vector<HMODULE> frees;
     std::vector<Dial> dials;
     std::vector<ShellOpen> shellOpens;
+    std::vector<DWORD> comInits;  // the concurrency flags of each CoInitializeEx
+    int comUninits = 0;
+    std::vector<DWORD> defaultDllDirectories;
+    std::vector<std::wstring> dllDirectories;
     std::set<HGDIOBJ> drawingObjects;
     std::vector<std::string> order;  // call names in the order they came
 

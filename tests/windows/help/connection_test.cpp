@@ -1,6 +1,9 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "platform/dialing.h"
+#include "platform/library_search.h"
 #include "support/fake_platform.h"
 #include "support/main_and_help.h"
 
@@ -78,16 +81,39 @@ TEST_F(ConnectionTest, EachButtonDialsThenOpensItsOwnSiteWithExactlyTheseArgumen
     EXPECT_TRUE(fake.boxes.empty());
 }
 
-TEST_F(ConnectionTest, LibrariesLoadFromTheSystemDirectoryOnceAndTheBindingsAreReused) {
+TEST_F(ConnectionTest, LibrariesLoadFromTheSystemDirectoryOnceAndComIsEnteredOnceBeforeTheShell) {
     Press({HelpScreen::ConnectTo1, HelpScreen::ConnectTo1});
     Press({HelpScreen::ConnectTo2});
     EXPECT_EQ(fake.dials.size(), 3u);
     EXPECT_EQ(fake.shellOpens.size(), 3u);
-    ASSERT_EQ(fake.loads.size(), 2u);
+    ASSERT_EQ(fake.loads.size(), 3u);
     EXPECT_EQ(fake.loads[0].path, SystemFile(L"wininet.dll"));
     EXPECT_EQ(fake.loads[1].path, SystemFile(L"shell32.dll"));
-    EXPECT_EQ(fake.loads[0].flags, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH));
-    EXPECT_EQ(fake.lookups, (std::vector<std::string>{"InternetDial", "ShellExecuteA"}));
+    EXPECT_EQ(fake.loads[2].path, SystemFile(L"ole32.dll"));
+    for (const auto& load : fake.loads)
+        EXPECT_EQ(load.flags, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH));
+    EXPECT_EQ(fake.lookups, (std::vector<std::string>{"InternetDial", "ShellExecuteA",
+                                                      "CoUninitialize", "CoInitializeEx"}));
+
+    EXPECT_EQ(fake.comInits, std::vector<DWORD>{0x6});  // apartment-threaded (2), no OLE1 DDE (4)
+    const auto first = [this](const char* call) {
+        return std::find(fake.order.begin(), fake.order.end(), call) - fake.order.begin();
+    };
+    EXPECT_LT(first("dial"), first("com"));  // not at start-up
+    EXPECT_LT(first("com"), first("shell"));
+    EXPECT_EQ(fake.comUninits, 0);
+    DialingModule::Unbind();
+    EXPECT_EQ(fake.comUninits, 1);
+}
+
+TEST_F(ConnectionTest, ComRefusingStillOpensTheSiteAndIsNeitherAskedAgainNorLeft) {
+    fake.comResult = RPC_E_CHANGED_MODE;
+    Press({HelpScreen::ConnectTo1, HelpScreen::ConnectTo2});
+    EXPECT_EQ(fake.shellOpens.size(), 2u);
+    EXPECT_EQ(fake.comInits.size(), 1u);
+    EXPECT_TRUE(fake.boxes.empty());
+    DialingModule::Unbind();
+    EXPECT_EQ(fake.comUninits, 0);
 }
 
 TEST_F(ConnectionTest, ACancelledOrFailedDialStillOpensTheSite) {
@@ -118,18 +144,37 @@ TEST_F(ConnectionTest, AMissingLibraryIsReportedOnceAndClosesTheHelpWindow) {
 }
 
 TEST_F(ConnectionTest, AMissingEntryPointOrShellLibraryIsReportedTheSameWay) {
-    fake.missingEntryPoint = "InternetDial";
+    fake.missingEntryPoints = {"InternetDial"};
     Press({HelpScreen::ConnectTo1});
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, L" 453 : Can't find DLL entry point: InternetDial in wininet.dll");
     EXPECT_FALSE(helpOpenAfterPresses);
 
-    fake.missingEntryPoint.clear();
+    fake.missingEntryPoints.clear();
     fake.missingLibrary = L"shell32.dll";
     Press({HelpScreen::ConnectTo1});
     EXPECT_EQ(fake.dials.size(), 1u);  // the prompt came up before the shell failed
     ASSERT_EQ(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].text, L" 53 : File not found: " + SystemFile(L"shell32.dll"));
+}
+
+// The start-up's library search: the system folder alone where the system offers it, else
+// without the current folder, else (Windows 2000) unchanged and without complaint.
+TEST(LibrarySearchTest, SystemFolderOnlyThenNoCurrentFolderThenNothing) {
+    FakePlatform fake;
+    fake.FakeLibraries();
+    platform::HardenLibrarySearch();
+    EXPECT_EQ(fake.defaultDllDirectories, std::vector<DWORD>{0x800});  // ..._SEARCH_SYSTEM32
+    EXPECT_TRUE(fake.dllDirectories.empty());
+
+    fake.missingEntryPoints = {"SetDefaultDllDirectories"};
+    platform::HardenLibrarySearch();
+    EXPECT_EQ(fake.dllDirectories, std::vector<std::wstring>{L""});
+
+    fake.missingEntryPoints.insert("SetDllDirectoryW");
+    fake.order.clear();
+    platform::HardenLibrarySearch();
+    EXPECT_EQ(fake.order, std::vector<std::string>({"lookup", "lookup"}));
 }
 
 TEST(ErrorPromptTest, TheNumberCarriesASpaceOrItsMinusSign) {
