@@ -410,7 +410,9 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (code == BN_SETFOCUS || code == BN_KILLFOCUS)
         SendMessageW(reinterpret_cast<HWND>(lParam), BM_SETSTYLE,
                      code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-    if (code != BN_CLICKED) return;
+    // A push button that reports its focus reports the second click of a quick pair as a double
+    // click: it is a second press all the same.
+    if (code != BN_CLICKED && code != BN_DOUBLECLICKED) return;
     for (const ControlDesign& control : design_.controls) {
         const bool pressed = lParam ? control.ControlId() == LOWORD(wParam)
                                     : LOWORD(wParam) == IDCANCEL && (control.options & Cancel);
