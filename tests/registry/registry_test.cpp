@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/ansi.h"
 #include "registry/registry.h"
 #include "support/fake_platform.h"
 
@@ -85,11 +84,6 @@ TEST_F(RegistryTest, AWellFormedPathWithAnUnknownRootIsSilentlyIgnored) {
     }
     EXPECT_TRUE(fake.boxes.empty());
     EXPECT_TRUE(fake.order.empty());  // nothing opened, nothing written
-
-    // Each refused character once, in order, a pair kept whole; none when all are held.
-    EXPECT_EQ(platform::CharactersNotHeld(L"Caf\x00e9 \x0391\x03b8\x0391 \xd83d\xde00 \x0101?"),
-              L"\x0391\x03b8\xd83d\xde00\x0101");
-    EXPECT_EQ(platform::CharactersNotHeld(L"Caf\x00e9 \x20ac?"), L"");
 }
 
 TEST_F(RegistryTest, AMalformedPathIsNeitherOpenedNorWritten) {

@@ -106,23 +106,17 @@ TEST_F(ConnectionTest, LibrariesLoadFromTheSystemDirectoryOnceAndComIsEnteredOnc
     EXPECT_EQ(fake.comUninits, 1);
 }
 
-TEST_F(ConnectionTest, ComRefusingStillOpensTheSiteAndIsNeitherAskedAgainNorLeft) {
-    fake.comResult = RPC_E_CHANGED_MODE;
-    Press({HelpScreen::ConnectTo1, HelpScreen::ConnectTo2});
-    EXPECT_EQ(fake.shellOpens.size(), 2u);
-    EXPECT_EQ(fake.comInits.size(), 1u);
-    EXPECT_TRUE(fake.boxes.empty());
-    DialingModule::Unbind();
-    EXPECT_EQ(fake.comUninits, 0);
-}
-
-TEST_F(ConnectionTest, ACancelledOrFailedDialStillOpensTheSite) {
+TEST_F(ConnectionTest, ACancelledDialOrARefusingComStillOpensTheSite) {
     fake.dialResult = ERROR_CANCELLED;
-    Press({HelpScreen::ConnectTo3});
-    ASSERT_EQ(fake.shellOpens.size(), 1u);
+    fake.comResult = RPC_E_CHANGED_MODE;
+    Press({HelpScreen::ConnectTo3, HelpScreen::ConnectTo3});
+    ASSERT_EQ(fake.shellOpens.size(), 2u);
     EXPECT_EQ(fake.shellOpens[0].file, std::optional<std::string>("http://selbrook.example.org/"));
     EXPECT_TRUE(fake.boxes.empty());
     EXPECT_TRUE(helpOpenAfterPresses);
+    EXPECT_EQ(fake.comInits.size(), 1u);  // not asked again, and never left
+    DialingModule::Unbind();
+    EXPECT_EQ(fake.comUninits, 0);
 }
 
 TEST_F(ConnectionTest, AMissingLibraryIsReportedOnceAndClosesTheHelpWindow) {

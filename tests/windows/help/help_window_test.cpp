@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "support/fake_platform.h"
 #include "support/main_and_help.h"
 #include "support/window_probe.h"
 
@@ -77,22 +76,12 @@ TEST_F(HelpWindowTest, ControlsHaveTheirCaptionsStylesAndColours) {
         EXPECT_EQ(probe::Style(Control(HelpScreen::VisitLabel)) & SS_TYPEMASK, SS_CENTER);
         EXPECT_EQ(probe::Style(Control(HelpScreen::TitleLabel)) & SS_TYPEMASK, SS_LEFT);
 
-        const auto expectLabels = [this](COLORREF background) {
-            for (const int id : {HelpScreen::TitleLabel, HelpScreen::VersionLabel,
-                                 HelpScreen::CopyrightLabel, HelpScreen::VisitLabel}) {
-                const probe::Colours colours = probe::ControlColours(Control(id));
-                EXPECT_EQ(colours.background, background);
-                EXPECT_EQ(colours.brush, background);
-                EXPECT_EQ(colours.text, GetSysColor(COLOR_MENUTEXT));
-            }
-        };
-        expectLabels(RGB(192, 192, 192));
-        {
-            // Under high contrast the silver gives way to the window's menu colour, which the
-            // scheme makes legible under its menu text.
-            FakePlatform fake;
-            fake.HighContrast();
-            expectLabels(GetSysColor(COLOR_MENU));
+        for (const int id : {HelpScreen::TitleLabel, HelpScreen::VersionLabel,
+                             HelpScreen::CopyrightLabel, HelpScreen::VisitLabel}) {
+            const probe::Colours colours = probe::ControlColours(Control(id));
+            EXPECT_EQ(colours.background, RGB(192, 192, 192));
+            EXPECT_EQ(colours.brush, RGB(192, 192, 192));
+            EXPECT_EQ(colours.text, GetSysColor(COLOR_MENUTEXT));
         }
         EXPECT_EQ(probe::ControlColours(Control(HelpScreen::Connect2Label)).text,
                   GetSysColor(COLOR_MENUTEXT));

@@ -241,14 +241,11 @@ TEST_F(TitleChangeTest, ARefusedTextNamesTheCharactersTheSystemCannotStoreAsFarA
     for (wchar_t letter = 0x0410; letter < 0x0440; ++letter) cyrillic += letter;
     Type(cyrillic);
     Click(morvane::ChangeButton);
-    const std::wstring named = L"This system cannot store \"";
-    const std::wstring shown = Confirmation().substr(Confirmation().find(L"\n") + 1);
-    ASSERT_EQ(shown.substr(0, named.size()), named);
-    const std::size_t end = shown.find(L"...\": leave them out.");
-    ASSERT_NE(end, std::wstring::npos);
-    EXPECT_GT(end, named.size() + 3);
-    EXPECT_EQ(cyrillic.find(shown.substr(named.size(), end - named.size())), 0u);
-    EXPECT_EQ(probe::LinesShown(Control(morvane::CompletedMessage)), 2);
+    const std::wstring shown = Confirmation();
+    const std::size_t start = shown.find(L"store \"") + 7, end = shown.find(L"...\": leave them");
+    ASSERT_LT(start + 3, end);  // some named, the rest left out
+    ExpectFailure(L"This system cannot store \"" + cyrillic.substr(0, end - start) +
+                  L"...\": leave them out.");
     EXPECT_TRUE(fake.opens.empty());
 }
 
