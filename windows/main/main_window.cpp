@@ -120,15 +120,15 @@ void morvane::ShowWriteFailure(long status, bool machineWide) {
 // The reason fits the confirmation's second line and, for the failures a user meets, says what
 // to do; the system's own text for any other is cut to that line.
 std::wstring morvane::FailureReason(long status, bool machineWide) {
-    const Ruler ruler(Control(CompletedMessage));
     switch (status) {
     case ERROR_NO_UNICODE_TRANSLATION:
-        return NotHeldReason(platform::CharactersNotHeld(Text(EnterText)), ruler);
+        return NotHeldReason(platform::CharactersNotHeld(Text(EnterText)),
+                             Ruler(Control(CompletedMessage)));
     case ERROR_FILE_NOT_FOUND:
         return L"The key for this choice is missing: try another Windows.";
     case ERROR_ACCESS_DENIED:
         return machineWide ? L"This needs an administrator, or choose Windows NT/XP."
                            : L"Access is denied: ask your administrator.";
     }
-    return ruler.CutToFit(platform::SystemErrorText(status));
+    return Ruler(Control(CompletedMessage)).CutToFit(platform::SystemErrorText(status));
 }
