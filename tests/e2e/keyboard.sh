@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Uses both windows from the keyboard alone, as a person without a mouse would: Ctrl+A, Tab and
+# Uses both windows from the keyboard alone, as a person without a mouse would: Tab and
 # Shift+Tab round each window, the arrow keys within the option group, Space and Enter on the
-# focused button, Esc, Alt+C and Alt+F4; last, Enter on a button reached by a click. On the way,
-# a title the system's code page cannot hold is refused and the earlier one stays, while Use
-# Default still works.
+# focused button, Esc, Alt+C and Alt+F4. On the way, a title the system's code page cannot hold
+# is refused and the earlier one stays, while Use Default still works.
 PROGRAM=$1
 LOCATE=$2
 source "$(dirname "$0")/lib.sh"
@@ -32,12 +31,8 @@ start_program "$PROGRAM"
 wait_for_window "$MAIN"
 expect_focus "$MAIN" "Edit "
 
-# Ctrl+A selects the whole text, which the next typed replaces. Greek letters have no place in
-# the Western code page: nothing is written.
-type_text "Bill"
-press_keys ctrl+a
+# Greek letters have no place in the Western code page: nothing is written.
 type_text "Athens Αθήνα"
-expect_focus "$MAIN" "Edit Athens"
 press_then_focus Tab "$MAIN" "Button Change to Typed Message"
 press_keys space
 sleep 1
@@ -108,16 +103,6 @@ wait_for_window "$HELP"
 press_keys alt+F4
 wait_for_window_gone "$HELP"
 window_shown "$MAIN" || fail "Alt+F4 in the help window closed the main window too"
-
-# A click presses Change to Typed Message, and Enter presses it again.
-delete_value "$MACHINE_KEY" "Window Title"
-click_control "$MAIN" "Change to Typed Message"
-expect_value "$MACHINE_KEY" "Window Title" "Microsoft Internet Explorer" "the click did not write"
-delete_value "$MACHINE_KEY" "Window Title"
-press_keys Return
-expect_value "$MACHINE_KEY" "Window Title" "Microsoft Internet Explorer" \
-    "Enter on the clicked button did not press it"
-screenshot keyboard-enter-after-click
 press_keys alt+F4
 wait_for_program_end
 echo "e2e keyboard: passed"
