@@ -395,6 +395,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:  // in the class's background colour, not the dialog manager's
         return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_SETFOCUS:
+        // The focus a window gets as it opens goes to its first control, as it is: the dialog
+        // manager would select a text box's whole text (and Wine scroll it to its end). The
+        // control focused before a deactivation comes back with WM_ACTIVATE, as in a dialog.
+        FocusFirstControl();
+        return 0;
     case WM_CLOSE:
         Unload();
         return 0;

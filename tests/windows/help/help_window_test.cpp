@@ -147,6 +147,7 @@ TEST_F(HelpWindowTest, TheInstructionsHaveTheFocusAndTabRunsCloseThenConnect321)
     driver.Post([this] {
         const HWND instructions = Control(HelpScreen::InstructionsText);
         EXPECT_EQ(GetFocus(), instructions);
+        EXPECT_EQ(SendMessageW(instructions, EM_GETSEL, 0, 0), 0);  // at its start, nothing selected
         // The instructions box is a multi-line text box: it hands Tab on to the window.
         const std::vector<HWND> forwards{
             Control(HelpScreen::UnloadButton), Control(HelpScreen::ConnectTo3),
