@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/accessibility.h"
 #include "platform/ansi.h"
 #include "platform/system_error.h"
 #include "registry/registry.h"
@@ -58,14 +59,16 @@ const FormDesign MainDesign{
 const wchar_t* const KeyPathByFamily[] = {IeMainKeyMachine, IeMainKeyMachine, IeMainKeyUser};
 
 // Names the characters refused, as many of them as fit on the line.
-std::wstring NotHeldReason(const std::wstring& refused, const Ruler& ruler) {
-    const bool one = refused.size() == 1 || (refused.size() == 2 && IS_HIGH_SURROGATE(refused[0]));
-    const std::wstring end = one ? L"\": leave it out." : L"\": leave them out.";
+std::wstring NotHeldReason(const std::wstring& characters, const Ruler& ruler) {
+    const std::vector<std::wstring> refused = platform::LegibleCharacters(characters);
+    const std::wstring end = refused.size() == 1 ? L"\": leave it out." : L"\": leave them out.";
+    std::wstring named;
+    for (const std::wstring& character : refused) named += character;
     for (std::size_t shown = refused.size(); shown > 0; --shown) {
-        if (shown < refused.size() && IS_LOW_SURROGATE(refused[shown])) continue;
-        const std::wstring reason = L"This system cannot store \"" + refused.substr(0, shown) +
+        const std::wstring reason = L"This system cannot store \"" + named +
                                     (shown < refused.size() ? L"..." : L"") + end;
         if (ruler.Fits(reason)) return reason;
+        named.resize(named.size() - refused[shown - 1].size());
     }
     return L"Leave out the characters this system cannot store.";
 }
@@ -110,11 +113,13 @@ void morvane::OnDefaultButtonClick() {
 void morvane::ShowCompletedMessage() {
     SetText(CompletedMessage, L"Your Internet Explorer will now read: \r\n\" - " +
                                   Text(EnterText) + L"\"");
+    platform::Accessibility::AnnounceChange(Control(CompletedMessage));
 }
 
 void morvane::ShowWriteFailure(long status, bool machineWide) {
     SetText(CompletedMessage, L"Your Internet Explorer could not be changed: \r\n" +
                                   FailureReason(status, machineWide));
+    platform::Accessibility::AnnounceChange(Control(CompletedMessage));
 }
 
 // The reason fits the confirmation's second line and, for the failures a user meets, says what
