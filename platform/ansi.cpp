@@ -30,7 +30,9 @@ std::string Narrow(std::wstring_view text) {
     return narrow;
 }
 
-std::wstring Widen(std::string_view text) {
+}  // namespace
+
+std::wstring FromAnsi(std::string_view text) {
     const auto convert = [&](wchar_t* out, int size) {
         return MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
                                    size);
@@ -41,15 +43,13 @@ std::wstring Widen(std::string_view text) {
     return wide;
 }
 
-}  // namespace
-
 std::optional<std::string> ToAnsi(std::wstring_view text) {
     if (text.empty()) return std::string();
     CheckLength(text.size());
     std::string narrow = Narrow(text);
     // Exact means the stored bytes read back as the very same text: this refuses default
     // characters, best-fit look-alikes and lone surrogates alike, and keeps a typed '?'.
-    if (Widen(narrow) != text) return std::nullopt;
+    if (FromAnsi(narrow) != text) return std::nullopt;
     return narrow;
 }
 
