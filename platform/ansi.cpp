@@ -30,17 +30,6 @@ std::string Narrow(std::wstring_view text) {
     return narrow;
 }
 
-std::wstring Widen(std::string_view text) {
-    const auto convert = [&](wchar_t* out, int size) {
-        return MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
-                                   size);
-    };
-    const int size = convert(nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    convert(wide.data(), size);
-    return wide;
-}
-
 // The character that starts at the given place: two units for a pair of surrogates, else one.
 std::wstring_view CharacterAt(std::wstring_view text, std::size_t at) {
     const bool pair = IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() &&
@@ -93,13 +82,24 @@ std::wstring CodeName(char32_t code) {
 
 }  // namespace
 
+std::wstring FromAnsi(std::string_view text) {
+    const auto convert = [&](wchar_t* out, int size) {
+        return MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
+                                   size);
+    };
+    const int size = convert(nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
+    convert(wide.data(), size);
+    return wide;
+}
+
 std::optional<std::string> ToAnsi(std::wstring_view text) {
     if (text.empty()) return std::string();
     CheckLength(text.size());
     std::string narrow = Narrow(text);
     // Exact means the stored bytes read back as the very same text: this refuses default
     // characters, best-fit look-alikes and lone surrogates alike, and keeps a typed '?'.
-    if (Widen(narrow) != text) return std::nullopt;
+    if (FromAnsi(narrow) != text) return std::nullopt;
     return narrow;
 }
 
