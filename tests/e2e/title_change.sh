@@ -1,19 +1,56 @@
 #!/usr/bin/env bash
 # Types a title (MORVANE_TITLE, or "Susan's World") and writes it per-user for "Windows NT/XP",
 # then writes the default text machine-wide for "Windows 95/98" and "Windows ME/2000", in this
-# program's registry view only, and leaves through Exit.
+# program's registry view only, and leaves through Exit. Its windows are Unicode ones. With
+# MORVANE_WIN98 set, Wine reports Windows 98 to the program: its windows are ANSI ones, a
+# Connect button and Alt+C work in the help window too, and the program's own calls into user32,
+# gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a stub.
 PROGRAM=$1
 LOCATE=$2
 TITLE=${MORVANE_TITLE:-"Susan's World"}
-source "$(dirname "$0")/lib.sh"
+here=$(dirname "$0")
+source "$here/lib.sh"
 
 delete_value "$USER_KEY" "Window Title"
 delete_value "$MACHINE_KEY" "Window Title"
 if [[ -n $OTHER_VIEW_KEY ]]; then delete_value "$OTHER_VIEW_KEY" "Window Title"; fi
-trap stop_program EXIT
 
+APP_KEY='HKCU\Software\Wine\AppDefaults\morvane.exe'
+DEBUG_KEY='HKCU\Software\Wine\Debug'
+finish() {
+    stop_program
+    if [[ -n ${MORVANE_WIN98:-} ]]; then
+        wine reg delete "$APP_KEY" /f >/dev/null 2>&1 || true
+        wine reg delete "$DEBUG_KEY" /f >/dev/null 2>&1 || true
+        forget_browser
+    fi
+}
+trap finish EXIT
+
+# The wide functions the program's own code called, as "dll.function" lines, from Wine's relay
+# log: calls from the process PID, which loaded the program at BASE, returning into its image.
+wide_calls_from_program() {
+    local log=$1 pid=$2 base=$3 name ret
+    grep -oE "^$pid:[0-9a-f]+:Call (user32|gdi32|advapi32)\.[A-Za-z0-9]+W\(.* ret=[0-9a-f]+$" "$log" |
+        sed -E 's/^[^C]*Call ([^(]*)\(.* ret=([0-9a-f]+)$/\1 \2/' | while read -r name ret; do
+        # The program file takes well under 16 MiB from where it is loaded.
+        if (( 16#$ret >= 16#$base && 16#$ret < 16#$base + 0x1000000 )); then echo "$name"; fi
+    done | sort -u
+}
+
+form=unicode
+if [[ -n ${MORVANE_WIN98:-} ]]; then
+    form=ansi
+    wine reg add "$APP_KEY" /v Version /d win98 /f >/dev/null 2>&1
+    wine reg add "$DEBUG_KEY" /v RelayInclude /d 'user32.*;gdi32.*;advapi32.*' /f >/dev/null 2>&1
+    wine reg add "$DEBUG_KEY" /v RelayFromInclude /d morvane /f >/dev/null 2>&1
+    record_browser
+    export PROGRAM_LOG="$ARTIFACTS/relay.log" WINEDEBUG=+pid,+loaddll,+relay
+fi
 start_program "$PROGRAM"
+unset WINEDEBUG
 wait_for_window "$MAIN"
+locate "$MAIN" | grep -q "^window .* $form\$" || fail "the main window is not a $form one"
 screenshot main-window-start
 
 click_control "$MAIN" "Edit:"
@@ -40,6 +77,29 @@ if [[ -n $OTHER_VIEW_KEY ]] && registry_value "$OTHER_VIEW_KEY" "Window Title" >
 fi
 screenshot main-window-default
 
+if [[ -n ${MORVANE_WIN98:-} ]]; then
+    click_control "$MAIN" "Help"
+    wait_for_window "$HELP"
+    locate "$HELP" | grep -q '^window .* ansi$' || fail "the help window is not an ANSI one"
+    screenshot help-window-win98
+    click_control "$HELP" "Connect"
+    wait_for_opened 1
+    press_keys alt+c
+    wait_for_window_gone "$HELP"
+fi
+
 click_control "$MAIN" "Exit"
 wait_for_program_end
+
+if [[ -n ${MORVANE_WIN98:-} ]]; then
+    read -r pid base < <(sed -n \
+        's/^\([0-9a-f]*\):.*loaddll.*\\morvane\.exe" at \([0-9A-Fa-f]*\).*/\1 \2/p' "$PROGRAM_LOG")
+    [[ -n ${pid:-} ]] || fail "the relay log does not show the program loaded"
+    grep -q "^$pid:.*Call user32.CreateWindowExA(" "$PROGRAM_LOG" || fail "no relayed call to check"
+    # The wide functions that are real on Windows 98 and ME, as the allow-list says.
+    real=$(awk '$1 ~ /^(user32|gdi32|advapi32)\.dll$/ && $2 ~ /W$/ && $4 == "real" {
+        sub(/\.dll$/, "", $1); print $1 "." $2 }' "$here/../../app/imports/i686.txt")
+    stubs=$(comm -23 <(wide_calls_from_program "$PROGRAM_LOG" "$pid" "$base") <(sort <<<"$real"))
+    [[ -z $stubs ]] || fail "on Windows 98 the program called wide stubs: $stubs"
+fi
 echo "e2e title change: passed"
