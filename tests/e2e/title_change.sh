@@ -19,21 +19,24 @@ APP_KEY='HKCU\Software\Wine\AppDefaults\morvane.exe'
 DEBUG_KEY='HKCU\Software\Wine\Debug'
 finish() {
     stop_program
-    if [[ -n ${MORVANE_WIN98:-} ]]; then
-        wine reg delete "$APP_KEY" /f >/dev/null 2>&1 || true
-        wine reg delete "$DEBUG_KEY" /f >/dev/null 2>&1 || true
-        forget_browser
-    fi
+    [[ -n ${MORVANE_WIN98:-} ]] || return 0
+    wine reg delete "$APP_KEY" /f >/dev/null 2>&1 || true
+    for value in RelayInclude RelayFromInclude; do
+        wine reg delete "$DEBUG_KEY" /v $value /f >/dev/null 2>&1 || true
+    done
+    forget_browser
 }
 trap finish EXIT
 
-# The wide functions the program's own code called, as "dll.function" lines, from Wine's relay
-# log: calls from the process PID, which loaded the program at BASE, returning into its image.
-wide_calls_from_program() {
-    local log=$1 pid=$2 base=$3 name ret
-    grep -oE "^$pid:[0-9a-f]+:Call (user32|gdi32|advapi32)\.[A-Za-z0-9]+W\(.* ret=[0-9a-f]+$" "$log" |
+# The user32, gdi32 and advapi32 functions that the program's own code called, "dll.function" a
+# line, from Wine's relay log: calls of the process that loaded morvane.exe, returning into its
+# image (well under 16 MiB from where it was loaded).
+calls_from_program() {
+    local pid base name ret
+    read -r pid base < <(sed -n \
+        's/^\([0-9a-f]*\):.*loaddll.*\\morvane\.exe" at \([0-9A-Fa-f]*\).*/\1 \2/p' "$1")
+    grep -oE "^$pid:[0-9a-f]+:Call (user32|gdi32|advapi32)\.[A-Za-z0-9]+\(.* ret=[0-9a-f]+$" "$1" |
         sed -E 's/^[^C]*Call ([^(]*)\(.* ret=([0-9a-f]+)$/\1 \2/' | while read -r name ret; do
-        # The program file takes well under 16 MiB from where it is loaded.
         if (( 16#$ret >= 16#$base && 16#$ret < 16#$base + 0x1000000 )); then echo "$name"; fi
     done | sort -u
 }
@@ -92,14 +95,12 @@ click_control "$MAIN" "Exit"
 wait_for_program_end
 
 if [[ -n ${MORVANE_WIN98:-} ]]; then
-    read -r pid base < <(sed -n \
-        's/^\([0-9a-f]*\):.*loaddll.*\\morvane\.exe" at \([0-9A-Fa-f]*\).*/\1 \2/p' "$PROGRAM_LOG")
-    [[ -n ${pid:-} ]] || fail "the relay log does not show the program loaded"
-    grep -q "^$pid:.*Call user32.CreateWindowExA(" "$PROGRAM_LOG" || fail "no relayed call to check"
-    # The wide functions that are real on Windows 98 and ME, as the allow-list says.
-    real=$(awk '$1 ~ /^(user32|gdi32|advapi32)\.dll$/ && $2 ~ /W$/ && $4 == "real" {
-        sub(/\.dll$/, "", $1); print $1 "." $2 }' "$here/../../app/imports/i686.txt")
-    stubs=$(comm -23 <(wide_calls_from_program "$PROGRAM_LOG" "$pid" "$base") <(sort <<<"$real"))
-    [[ -z $stubs ]] || fail "on Windows 98 the program called wide stubs: $stubs"
+    calls=$(calls_from_program "$PROGRAM_LOG")
+    grep -qx user32.CreateWindowExA <<<"$calls" || fail "the relay log shows none of its calls"
+    # Its wide functions but those real on Windows 98 and ME, as the allow-list says.
+    real=$(awk '$4 == "real" { sub(/\.dll$/, "", $1); print $1 "." $2 }' \
+        "$here/../../app/imports/i686.txt")
+    stubs=$(grep 'W$' <<<"$calls" | grep -vxF "$real" || true)
+    [[ -z $stubs ]] || fail "as Windows 98 it called the wide stubs $stubs"
 fi
 echo "e2e title change: passed"
