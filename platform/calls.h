@@ -10,6 +10,8 @@ namespace platform {
 struct Calls {
     decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
+    decltype(&::RegQueryValueExA) RegQueryValueExA = &::RegQueryValueExA;
+    decltype(&::RegDeleteValueA) RegDeleteValueA = &::RegDeleteValueA;
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
     decltype(&::GetModuleHandleW) GetModuleHandleW = &::GetModuleHandleW;
     decltype(&::LoadLibraryExW) LoadLibraryExW = &::LoadLibraryExW;

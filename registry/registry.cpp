@@ -1,11 +1,13 @@
 #include "registry/registry.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/ansi.h"
 #include "platform/calls.h"
 #include "toolkit/message_box.h"
 #include "toolkit/owner.h"
+#include "toolkit/text.h"
 
 namespace Registry {
 
@@ -33,6 +35,44 @@ bool IsWellFormed(std::wstring_view keyPath) {
 
 void ShowFormatMessage(const std::wstring& keyPath) {
     toolkit::ShowMessage(L"Incorrect Format:\n\n" + keyPath, 0);
+}
+
+// Splits the path into RootKey and its subkey and converts the subkey and the value's name to
+// the ANSI code page the calls take.
+LONG SplitToAnsi(std::wstring& keyPath, const std::wstring& valueName, std::string& subkey,
+                 std::string& name) {
+    SplitKeyPath(keyPath, RootKey);
+    if (!RootKey) return ERROR_BAD_PATHNAME;
+    std::optional<std::string> narrowKey = platform::ToAnsi(keyPath);
+    std::optional<std::string> narrowName = platform::ToAnsi(valueName);
+    if (!narrowKey || !narrowName) return ScratchStatus = ERROR_NO_UNICODE_TRANSLATION;
+    subkey = std::move(*narrowKey);
+    name = std::move(*narrowName);
+    return ERROR_SUCCESS;
+}
+
+// Opens the split key, never creating it; its status is left in ScratchStatus.
+LONG OpenKey(const std::string& subkey, REGSAM access, KeyOwner& key) {
+    ScratchStatus = platform::Live().RegOpenKeyExA(RootKey, subkey.c_str(), 0, access, key.put());
+    OpenedKey = key.get();
+    return ScratchStatus;
+}
+
+// The value's text up to its first NUL; a value of any other type than a string is not read.
+LONG QueryString(HKEY key, const std::string& name, std::string& text) {
+    const platform::Calls& calls = platform::Live();
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG status = calls.RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
+    if (status != ERROR_SUCCESS) return status;
+    if (type != REG_SZ) return ERROR_UNSUPPORTED_TYPE;
+    std::string data(size, '\0');
+    status = calls.RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                                    reinterpret_cast<BYTE*>(data.data()), &size);
+    if (status != ERROR_SUCCESS) return status;
+    if (type != REG_SZ) return ERROR_UNSUPPORTED_TYPE;
+    text = data.substr(0, std::min<std::size_t>(size, data.find('\0')));
+    return ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -72,31 +112,51 @@ void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey) {
 
 LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
                       const std::wstring& value) {
-    SplitKeyPath(keyPath, RootKey);
-    if (!RootKey) return ERROR_BAD_PATHNAME;
-
+    std::string subkey, name;
+    const LONG split = SplitToAnsi(keyPath, valueName, subkey, name);
+    if (split != ERROR_SUCCESS) return split;
     // Everything is converted before the key is opened: a text the code page cannot hold
     // exactly is refused whole, and the value stored before stays as it was.
-    const std::optional<std::string> subkey = platform::ToAnsi(keyPath);
-    const std::optional<std::string> name = platform::ToAnsi(valueName);
     const std::optional<std::string> text = platform::ToAnsi(value);
-    if (!subkey || !name || !text) return ScratchStatus = ERROR_NO_UNICODE_TRANSLATION;
+    if (!text) return ScratchStatus = ERROR_NO_UNICODE_TRANSLATION;
 
-    const platform::Calls& calls = platform::Live();
-    HKEY opened = nullptr;
-    ScratchStatus = calls.RegOpenKeyExA(RootKey, subkey->c_str(), 0, KEY_WRITE, &opened);
-    if (ScratchStatus != ERROR_SUCCESS) return ScratchStatus;
-    KeyOwner key(opened);
-    OpenedKey = opened;
-
+    KeyOwner key;
+    if (OpenKey(subkey, KEY_WRITE, key) != ERROR_SUCCESS) return ScratchStatus;
     // The stored size counts bytes, not characters, and includes the terminating NUL: a
     // double-byte code page needs two bytes for many characters.
-    const LONG written = calls.RegSetValueExA(OpenedKey, name->c_str(), 0, REG_SZ,
-                                              reinterpret_cast<const BYTE*>(text->c_str()),
-                                              static_cast<DWORD>(text->size() + 1));
+    const LONG written = platform::Live().RegSetValueExA(
+        OpenedKey, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text->c_str()),
+        static_cast<DWORD>(text->size() + 1));
     ScratchStatus = written;
     ScratchStatus = CloseKey(key.release());
     return written;
+}
+
+LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName) {
+    std::string subkey, name;
+    const LONG split = SplitToAnsi(keyPath, valueName, subkey, name);
+    if (split != ERROR_SUCCESS) return split;
+
+    KeyOwner key;
+    if (OpenKey(subkey, KEY_WRITE, key) != ERROR_SUCCESS) return ScratchStatus;
+    const LONG deleted = platform::Live().RegDeleteValueA(OpenedKey, name.c_str());
+    ScratchStatus = deleted;
+    ScratchStatus = CloseKey(key.release());
+    // A value that is not there is as removed as it can be.
+    return deleted == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : deleted;
+}
+
+LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text) {
+    std::string subkey, name;
+    const LONG split = SplitToAnsi(keyPath, valueName, subkey, name);
+    if (split != ERROR_SUCCESS) return split;
+
+    KeyOwner key;
+    if (OpenKey(subkey, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return ScratchStatus;
+    std::string data;
+    const LONG read = QueryString(key.get(), name, data);
+    if (read == ERROR_SUCCESS) text = toolkit::Widen(data);
+    return read;
 }
 
 }  // namespace Registry

@@ -5,13 +5,14 @@
 
 #include <windows.h>
 
-// The only code that touches the registry: writes one string value under a key named by its
-// full textual path, such as "HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\Main".
+// The only code that touches the registry: writes, removes or reads one string value under a
+// key named by its full textual path, such as
+// "HKEY_CURRENT_USER\Software\Microsoft\Internet Explorer\Main".
 namespace Registry {
 
 // The module's state, kept for the life of the process and overwritten by every call.
 extern HKEY RootKey;        // the root of the most recent split; nullptr: no root
-extern HKEY OpenedKey;      // the key the most recent write opened
+extern HKEY OpenedKey;      // the key the most recent call opened
 extern LONG ScratchStatus;  // the backslash position during a split, then each call's status
 
 // The predefined root key of that exact (case-sensitive) name, or nullptr.
@@ -27,5 +28,13 @@ void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey);
 // opened or written, when the system's code page cannot hold the text exactly.
 LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
                       const std::wstring& value);
+
+// Removes the value valueName from the key the path names; the key is opened, never created.
+// ERROR_SUCCESS also when there was no such value: it is gone either way.
+LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName);
+
+// Reads the string value valueName into text. ERROR_FILE_NOT_FOUND where the key or the value
+// is missing, ERROR_UNSUPPORTED_TYPE where the value is there but not a string.
+LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text);
 
 }  // namespace Registry

@@ -21,13 +21,24 @@ bool Ruler::Fits(std::wstring_view line) const {
     return size.cx <= width_;
 }
 
-std::wstring Ruler::CutToFit(std::wstring line) const {
-    if (Fits(line)) return line;
-    constexpr std::wstring_view Ellipsis = L"...";
-    while (!line.empty() && !Fits(line + std::wstring(Ellipsis))) line.pop_back();
+std::wstring Ruler::CutToFit(std::wstring line, std::wstring_view closing) const {
+    if (Fits(line + std::wstring(closing))) return line + std::wstring(closing);
+    const std::wstring end = L"..." + std::wstring(closing);
+    // Widths only grow as characters are added, so halving finds the longest start that fits,
+    // in a few measurements even for a text of thousands of characters.
+    std::size_t fits = 0;
+    std::size_t over = line.size();
+    while (over - fits > 1) {
+        const std::size_t middle = (fits + over) / 2;
+        if (Fits(line.substr(0, middle) + end))
+            fits = middle;
+        else
+            over = middle;
+    }
+    line.resize(fits);
     if (!line.empty() && IS_HIGH_SURROGATE(line.back())) line.pop_back();
     line.erase(line.find_last_not_of(L' ') + 1);
-    return line + std::wstring(Ellipsis);
+    return line + end;
 }
 
 }  // namespace toolkit

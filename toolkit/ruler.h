@@ -16,8 +16,9 @@ public:
     explicit Ruler(HWND control);
 
     bool Fits(std::wstring_view line) const;
-    // The line whole when it fits, otherwise cut short with "..." where it still fits.
-    std::wstring CutToFit(std::wstring line) const;
+    // The line and its closing whole when they fit, otherwise the line cut short with "..."
+    // where it still fits with the closing after it.
+    std::wstring CutToFit(std::wstring line, std::wstring_view closing = {}) const;
 
 private:
     static void DeleteDc(HDC dc) { DeleteDC(dc); }

@@ -2,7 +2,7 @@
 # Uses both windows from the keyboard alone, as a person without a mouse would: Tab and
 # Shift+Tab round each window, the arrow keys within the option group, Space and Enter on the
 # focused button, Esc, Alt+C and Alt+F4. On the way, a title the system's code page cannot hold
-# is refused and the earlier one stays, while Use Default still works.
+# is refused and the earlier one stays, while Use Default still removes it.
 PROGRAM=$1
 LOCATE=$2
 source "$(dirname "$0")/lib.sh"
@@ -25,7 +25,7 @@ press_then_focus() {
 }
 
 set_value "$USER_KEY" "Window Title" "Earlier title"
-delete_value "$MACHINE_KEY" "Window Title"
+set_value "$MACHINE_KEY" "Window Title" "Earlier machine-wide title"
 trap stop_program EXIT
 start_program "$PROGRAM"
 wait_for_window "$MAIN"
@@ -44,25 +44,25 @@ screenshot keyboard-text-refused
 
 press_then_focus Tab "$MAIN" "Button Use Default"
 press_keys space
-expect_value "$USER_KEY" "Window Title" "Microsoft Internet Explorer" "Use Default did not write"
+expect_no_value "$USER_KEY" "Window Title" "Use Default did not remove the per-user title"
 
 # The rest of the round, and back.
 press_then_focus Tab "$MAIN" "Button Exit"
 press_then_focus Tab "$MAIN" "Button Windows NT/XP"
 press_then_focus Tab "$MAIN" "Button Help"
-press_then_focus Tab "$MAIN" "Edit Microsoft Internet Explorer"
+press_then_focus Tab "$MAIN" "Edit Internet Explorer"
 press_then_focus shift+Tab "$MAIN" "Button Help"
 press_then_focus shift+Tab "$MAIN" "Button Windows NT/XP"
 
-# The arrow keys choose within the group; the choice decides where Use Default writes.
+# The arrow keys choose within the group; the choice decides where Use Default removes.
 press_then_focus Left "$MAIN" "Button Windows ME/2000"
 press_then_focus Left "$MAIN" "Button Windows 95/98"
 press_then_focus Right "$MAIN" "Button Windows ME/2000"
 press_then_focus shift+Tab "$MAIN" "Button Exit"
 press_then_focus shift+Tab "$MAIN" "Button Use Default"
 press_keys space
-expect_value "$MACHINE_KEY" "Window Title" "Microsoft Internet Explorer" \
-    "Use Default did not write machine-wide for Windows ME/2000"
+expect_no_value "$MACHINE_KEY" "Window Title" \
+    "Use Default did not remove the machine-wide title for Windows ME/2000"
 screenshot keyboard-machine-wide
 
 # The help window: its instructions box hands Tab on, both ways (the whole order is the window

@@ -145,6 +145,29 @@ registry_value() {
             END { exit !found }'
 }
 
+# Waits up to five seconds for the value to be gone.
+expect_no_value() {
+    local attempt
+    for attempt in $(seq 1 25); do
+        registry_value "$1" "$2" >/dev/null || return 0
+        sleep 0.2
+    done
+    fail "$3 (found '$(registry_value "$1" "$2")')"
+}
+
+# Waits a few seconds for a control of the window to show this text (or, for a text of more
+# than one line, this line of it).
+expect_shown() {
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        locate "$1" | awk -v text="$2" '$0 == text ||
+            substr($0, length($0) - length(text)) == " " text { found = 1 } END { exit !found }' &&
+            return 0
+        sleep 0.5
+    done
+    fail "'$1' does not show '$2'"
+}
+
 delete_value() { reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
 
 set_value() { reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }

@@ -80,6 +80,19 @@ TEST(RealRegistryTest, AMissingKeyIsNeitherCreatedNorWritten) {
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"Software\\Morvane Test"));
 }
 
+TEST(RealRegistryTest, WhatIsWrittenReadsBackAndADeletedValueIsGone) {
+    ASSERT_EQ(Write(UserMain, L"Read me"), ERROR_SUCCESS);
+    std::wstring path = UserMain;
+    std::wstring text;
+    EXPECT_EQ(Registry::ReadStringValue(path, L"Window Title", text), ERROR_SUCCESS);
+    EXPECT_EQ(text, L"Read me");
+    for (int time = 0; time < 2; ++time) {  // the second finds nothing to delete
+        path = UserMain;
+        EXPECT_EQ(Registry::DeleteValue(path, L"Window Title"), ERROR_SUCCESS);
+    }
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, IeMainSubkey, L"Window Title"), std::nullopt);
+}
+
 TEST(RealRegistryTest, DoubleByteTextReadsBackWhole) {
     if (GetACP() != 932) GTEST_SKIP() << "needs code page 932";
     const std::wstring text = L"\x65e5\x672c\x8a9e\x306e\x30bf\x30a4\x30c8\x30eb";  // 日本語のタイトル

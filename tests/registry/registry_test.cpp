@@ -154,6 +154,45 @@ TEST_F(RegistryTest, AFailedSetStillClosesTheKeyAndIsReportedAsAFailure) {
     EXPECT_EQ(Registry::ScratchStatus, ERROR_SUCCESS);  // the status of the last call, the close
 }
 
+TEST_F(RegistryTest, DeleteOpensForWritingRemovesTheValueAndCountsAnAbsentOneAsDone) {
+    fake.values[{HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Main",
+                 "Window Title"}] = {REG_SZ, "x"};
+    for (int time = 0; time < 2; ++time) {  // the value, then nothing left to delete
+        std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
+        EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), ERROR_SUCCESS);
+    }
+    EXPECT_TRUE(fake.values.empty());
+    EXPECT_EQ(fake.order, (std::vector<std::string>{"open", "delete", "close", "open", "delete",
+                                                     "close"}));
+    EXPECT_EQ(fake.opens.at(0).access, 0x20006u);
+    EXPECT_EQ(fake.deletes.at(0).key, FakePlatform::OpenedKey);
+    EXPECT_EQ(fake.deletes.at(0).name, "Window Title");
+
+    fake.order.clear();
+    fake.openResult = ERROR_FILE_NOT_FOUND;  // a missing key is a failure, and is not created
+    std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\" + IeMain;
+    EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(fake.order, std::vector<std::string>{"open"});
+}
+
+TEST_F(RegistryTest, ReadOpensForQueryingAndReadsOnlyStrings) {
+    const auto read = [&](std::wstring& text) {
+        std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\" + IeMain;
+        return Registry::ReadStringValue(keyPath, L"Window Title", text);
+    };
+    std::wstring text;
+    EXPECT_EQ(read(text), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(fake.opens.at(0).access, static_cast<REGSAM>(KEY_QUERY_VALUE));
+    auto& stored = fake.values[{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\Main",
+                                "Window Title"}];
+    stored = {REG_SZ, std::string("11.0\0junk", 9)};
+    EXPECT_EQ(read(text), ERROR_SUCCESS);
+    EXPECT_EQ(text, L"11.0");
+    stored = {REG_EXPAND_SZ, std::string("%x%\0", 4)};
+    EXPECT_EQ(read(text), ERROR_UNSUPPORTED_TYPE);
+    EXPECT_EQ(fake.closes.size(), 3u);
+}
+
 TEST_F(RegistryTest, TextIsConvertedToTheAnsiCodePageAtTheCall) {
     std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
     Registry::WriteStringValue(keyPath, L"Window Title", L"\"Bill's\"\r\nExplorer");

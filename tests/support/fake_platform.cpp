@@ -13,12 +13,38 @@ LSTATUS WINAPI FakeOpen(HKEY root, LPCSTR subkey, DWORD options, REGSAM access, 
     return active->openResult;
 }
 
+// Where a value of this name lies under the key opened last.
+FakePlatform::ValuePlace PlaceOf(LPCSTR name) {
+    const FakePlatform::Open& open = active->opens.back();
+    return {open.root, open.subkey, name ? name : ""};
+}
+
 LSTATUS WINAPI FakeSet(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
                        DWORD size) {
-    active->sets.push_back({key, name ? name : "", reserved, type,
-                            std::string(reinterpret_cast<const char*>(data), size), size});
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    active->sets.push_back({key, name ? name : "", reserved, type, bytes, size});
     active->order.push_back("set");
+    if (active->setResult == ERROR_SUCCESS) active->values[PlaceOf(name)] = {type, bytes};
     return active->setResult;
+}
+
+LSTATUS WINAPI FakeQuery(HKEY, LPCSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
+    active->order.push_back("query");
+    if (active->queryResult != ERROR_SUCCESS) return active->queryResult;
+    const auto found = active->values.find(PlaceOf(name));
+    if (found == active->values.end()) return ERROR_FILE_NOT_FOUND;
+    const std::string& bytes = found->second.data;
+    *type = found->second.type;
+    if (data && *size < bytes.size()) return ERROR_MORE_DATA;
+    if (data) bytes.copy(reinterpret_cast<char*>(data), bytes.size());
+    *size = static_cast<DWORD>(bytes.size());
+    return ERROR_SUCCESS;
+}
+
+LSTATUS WINAPI FakeDelete(HKEY key, LPCSTR name) {
+    active->deletes.push_back({key, name ? name : ""});
+    active->order.push_back("delete");
+    return active->values.erase(PlaceOf(name)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 LSTATUS WINAPI FakeClose(HKEY key) {
@@ -234,6 +260,8 @@ FakePlatform& FakePlatform::FakeRegistry() {
     platform::Calls& calls = platform::Live();
     calls.RegOpenKeyExA = &FakeOpen;
     calls.RegSetValueExA = &FakeSet;
+    calls.RegQueryValueExA = &FakeQuery;
+    calls.RegDeleteValueA = &FakeDelete;
     calls.RegCloseKey = &FakeClose;
     return *this;
 }

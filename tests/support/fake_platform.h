@@ -1,8 +1,10 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <windows.h>
@@ -27,6 +29,16 @@ public:
         DWORD type;
         std::string data;  // exactly the bytes the size covers
         DWORD size;
+    };
+    struct Delete {
+        HKEY key;
+        std::string name;
+    };
+    // A value the fake registry holds, by the root and subkey it was opened with and its name.
+    using ValuePlace = std::tuple<HKEY, std::string, std::string>;
+    struct Stored {
+        DWORD type;
+        std::string data;
     };
     struct Box {
         std::wstring text;
@@ -83,10 +95,13 @@ public:
     LONG openResult = ERROR_SUCCESS;
     LONG setResult = ERROR_SUCCESS;
     LONG closeResult = ERROR_SUCCESS;
+    LONG queryResult = ERROR_SUCCESS;  // any other answers every query
 
     std::vector<Open> opens;
     std::vector<Set> sets;
     std::vector<HKEY> closes;
+    std::vector<Delete> deletes;
+    std::map<ValuePlace, Stored> values;  // what a set stores, a delete removes, a query reads
     std::vector<Box> boxes;
 
     std::wstring missingLibrary;   // a file name whose load fails

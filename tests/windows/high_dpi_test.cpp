@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "support/fake_platform.h"
 #include "support/modal_driver.h"
 #include "support/window_probe.h"
 #include "toolkit/design.h"
@@ -33,6 +34,13 @@ TEST_F(HighDpiTest, BothWindowsAndTheirFontsScaleWithTheScreen) {
     EXPECT_GE(mainClient.cy, 211);
     EXPECT_LE(mainClient.cy, 212);
     EXPECT_EQ(probe::Font(main.Control(morvane::ChangeButton)).lfHeight, -17);
+
+    // The confirmation's longest first line still fits its line.
+    FakePlatform fake;
+    fake.FakeRegistry().values[{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\Main",
+                                "Window Title"}] = {REG_SZ, "Shared"};
+    SendMessageW(main.Control(morvane::DefaultButton), BM_CLICK, 0, 0);
+    EXPECT_EQ(probe::LinesShown(main.Control(morvane::CompletedMessage)), 2);
 
     ModalDriver driver;
     driver.Post([&] {

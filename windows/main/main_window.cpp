@@ -56,6 +56,7 @@ const FormDesign MainDesign{
 
 // The key each Windows family keeps the browser's settings under, by option index.
 const wchar_t* const KeyPathByFamily[] = {IeMainKeyMachine, IeMainKeyMachine, IeMainKeyUser};
+constexpr int NoFamily = -1;
 
 // Names the characters refused, as many of them as fit on the line.
 std::wstring NotHeldReason(const std::wstring& refused, const Ruler& ruler) {
@@ -86,30 +87,58 @@ void morvane::OnClick(int id) {
 // The help window is modal: this returns once the user has closed it.
 void morvane::OnHelpButtonClick() { DefaultInstance<HelpScreen>().ShowModal(Window()); }
 
+// The option chosen, by index; NoFamily where none is (which the group never allows).
+int morvane::SelectedFamily() {
+    for (int index = 0; index < 3; ++index)
+        if (IsSelected(WindowsVersion, index)) return index;
+    return NoFamily;
+}
+
 void morvane::OnChangeButtonClick() {
-    std::optional<long> failure;
-    bool machineWide = false;
-    for (int index = 0; index < 3; ++index) {
-        if (!IsSelected(WindowsVersion, index)) continue;
-        std::wstring keyPath = KeyPathByFamily[index];
-        const long status = Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText));
-        if (status != ERROR_SUCCESS) failure = status;
-        machineWide = KeyPathByFamily[index] == IeMainKeyMachine;
-    }
-    if (failure)
-        ShowWriteFailure(*failure, machineWide);
+    const int family = SelectedFamily();
+    if (family == NoFamily) return ShowCompletedMessage();
+    std::wstring keyPath = KeyPathByFamily[family];
+    ShowOutcome(Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText)), family);
+}
+
+// Without the value the browser shows its own name, which the text box then shows too; where
+// the value could not be removed, the box keeps what the user typed.
+void morvane::OnDefaultButtonClick() {
+    const int family = SelectedFamily();
+    if (family == NoFamily) return ShowCompletedMessage();
+    std::wstring keyPath = KeyPathByFamily[family];
+    const long status = Registry::DeleteValue(keyPath, WindowTitleValue);
+    if (status == ERROR_SUCCESS) SetText(EnterText, BrowserOwnName());
+    ShowOutcome(status, family);
+}
+
+// Confirms a change by what the browser will really show: a value it reads first, in the
+// user's key or instead in the machine's, is named rather than the text asked for.
+void morvane::ShowOutcome(long status, int family) {
+    const bool machineWide = KeyPathByFamily[family] == IeMainKeyMachine;
+    if (status != ERROR_SUCCESS) return ShowWriteFailure(status, machineWide);
+    const std::optional<ShownTitle> shown = TitleTheBrowserShows();
+    if (shown && shown->source != TitleSource::OwnName && shown->text != Text(EnterText))
+        ShowOtherTitle(*shown);
     else
         ShowCompletedMessage();
 }
 
-void morvane::OnDefaultButtonClick() {
-    SetText(EnterText, DefaultTitle);
-    OnChangeButtonClick();
+void morvane::ShowCompletedMessage() {
+    SetText(CompletedMessage,
+            L"Your Internet Explorer will now read: \r\n" + QuotedSuffix(Text(EnterText)));
 }
 
-void morvane::ShowCompletedMessage() {
-    SetText(CompletedMessage, L"Your Internet Explorer will now read: \r\n\" - " +
-                                  Text(EnterText) + L"\"");
+void morvane::ShowOtherTitle(const ShownTitle& shown) {
+    const std::wstring first = shown.source == TitleSource::User
+                                   ? L"Changed, but your Windows NT/XP title comes first:"
+                                   : L"Changed, but the Windows 95/98 or ME/2000 title shows:";
+    SetText(CompletedMessage, first + L"\r\n" + QuotedSuffix(shown.text));
+}
+
+// The text as the browser puts it after a page's title, cut to the label's second line.
+std::wstring morvane::QuotedSuffix(const std::wstring& title) {
+    return Ruler(Control(CompletedMessage)).CutToFit(L"\" - " + title, L"\"");
 }
 
 void morvane::ShowWriteFailure(long status, bool machineWide) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "toolkit/form.h"
+#include "windows/main/browser_title.h"
 
 // The start-up window, form "morvane": the wanted title, the Windows family it is for, the
 // confirmation, and the buttons that write the title, write the default, open help and exit.
@@ -22,7 +23,8 @@ public:
 
     morvane();
 
-    // Shows how the browser's title bar will read with the text now in EnterText.
+    // Shows how the browser's title bar will read with the text now in EnterText; a text too
+    // long for the label's second line is cut there with "...".
     void ShowCompletedMessage();
 
 private:
@@ -30,14 +32,10 @@ private:
     void OnChangeButtonClick();
     void OnDefaultButtonClick();
     void OnHelpButtonClick();
+    int SelectedFamily();
+    void ShowOutcome(long status, int family);
+    void ShowOtherTitle(const ShownTitle& shown);
     void ShowWriteFailure(long status, bool machineWide);
     std::wstring FailureReason(long status, bool machineWide);
+    std::wstring QuotedSuffix(const std::wstring& title);
 };
-
-// The registry keys the title goes under, and the value it is stored as.
-inline constexpr const wchar_t* IeMainKeyMachine =
-    L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer\\Main";
-inline constexpr const wchar_t* IeMainKeyUser =
-    L"HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main";
-inline constexpr const wchar_t* WindowTitleValue = L"Window Title";
-inline constexpr const wchar_t* DefaultTitle = L"Microsoft Internet Explorer";

@@ -150,10 +150,13 @@ protected:
         MainWindowTest::SetUp();
     }
 
-    // The reason takes the confirmation's second line and fits it: the label shows two lines.
-    void ExpectFailure(const std::wstring& reason) {
-        EXPECT_EQ(Confirmation(), L"Your Internet Explorer could not be changed: \r\n" + reason);
+    // The label says this in its two lines, each of which fits.
+    void ExpectSaid(const std::wstring& text) {
+        EXPECT_EQ(Confirmation(), text);
         EXPECT_EQ(probe::LinesShown(Control(morvane::CompletedMessage)), 2);
+    }
+    void ExpectFailure(const std::wstring& reason) {
+        ExpectSaid(L"Your Internet Explorer could not be changed: \r\n" + reason);
     }
 };
 
@@ -169,7 +172,7 @@ TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
         fake.sets.clear();
         Click(morvane::WindowsVersion, family.index);
         Click(morvane::ChangeButton);
-        ASSERT_EQ(fake.opens.size(), 1u);  // exactly one value per press
+        ASSERT_FALSE(fake.opens.empty());
         EXPECT_EQ(fake.opens[0].root, family.root);
         EXPECT_EQ(fake.opens[0].subkey, IeMainAnsi);
         ASSERT_EQ(fake.sets.size(), 1u);
@@ -180,16 +183,74 @@ TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
     EXPECT_TRUE(fake.boxes.empty());
 }
 
-TEST_F(TitleChangeTest, UseDefaultPutsTheDefaultInTheTextBoxAndWritesIt) {
-    Type(L"something else");
+TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwnName) {
+    const std::string ieKey = "Software\\Microsoft\\Internet Explorer";
+    const struct {
+        const char* svcVersion;
+        const char* version;
+        const wchar_t* ownName;
+    } browsers[] = {{nullptr, nullptr, L"Microsoft Internet Explorer"},
+                    {nullptr, "8.0.6001.18702", L"Windows Internet Explorer"},
+                    {"11.0.9600.18376", "9.11.9600.18376", L"Internet Explorer"}};
     Click(morvane::WindowsVersion, 1);
+    for (const auto& browser : browsers) {
+        SCOPED_TRACE(browser.ownName);
+        fake.values.clear();
+        fake.deletes.clear();
+        fake.values[{HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}] = {REG_SZ, "Mine"};
+        if (browser.svcVersion)
+            fake.values[{HKEY_LOCAL_MACHINE, ieKey, "svcVersion"}] = {REG_SZ, browser.svcVersion};
+        if (browser.version)
+            fake.values[{HKEY_LOCAL_MACHINE, ieKey, "Version"}] = {REG_SZ, browser.version};
+        Type(L"something else");
+        Click(morvane::DefaultButton);
+        ASSERT_EQ(fake.deletes.size(), 1u);
+        EXPECT_EQ(fake.deletes[0].name, "Window Title");
+        EXPECT_EQ(fake.values.count({HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}), 0u);
+        EXPECT_EQ(window.Text(morvane::EnterText), browser.ownName);
+        EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - " +
+                                      std::wstring(browser.ownName) + L"\"");
+    }
+    EXPECT_TRUE(fake.sets.empty());
+
+    // A value already gone is the default already; a key that cannot be opened is a failure,
+    // and the text box keeps what the user typed.
     Click(morvane::DefaultButton);
-    EXPECT_EQ(window.Text(morvane::EnterText), L"Microsoft Internet Explorer");
-    ASSERT_EQ(fake.sets.size(), 1u);
-    EXPECT_EQ(fake.opens[0].root, HKEY_LOCAL_MACHINE);
-    EXPECT_EQ(fake.sets[0].data, std::string("Microsoft Internet Explorer\0", 28));
-    EXPECT_EQ(Confirmation(),
-              L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
+    EXPECT_EQ(window.Text(morvane::EnterText), L"Internet Explorer");
+    Type(L"typed");
+    fake.openResult = ERROR_ACCESS_DENIED;
+    Click(morvane::DefaultButton);
+    ExpectFailure(L"This needs an administrator, or choose Windows NT/XP.");
+    EXPECT_EQ(window.Text(morvane::EnterText), L"typed");
+}
+
+TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheOneChanged) {
+    const FakePlatform::ValuePlace user{HKEY_CURRENT_USER, IeMainAnsi, "Window Title"};
+    fake.values[user] = {REG_SZ, std::string("Mine\0", 5)};
+    Type(L"Shared");
+    Click(morvane::WindowsVersion, 0);
+    Click(morvane::ChangeButton);
+    ExpectSaid(L"Changed, but your Windows NT/XP title comes first:\r\n\" - Mine\"");
+
+    Click(morvane::WindowsVersion, 2);
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Changed, but the Windows 95/98 or ME/2000 title shows:\r\n\" - Shared\"");
+
+    // A value that cannot be read back is not guessed at.
+    fake.values[user] = {REG_DWORD, std::string(4, '\0')};
+    Type(L"Own");
+    Click(morvane::WindowsVersion, 1);
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Own\"");
+}
+
+TEST_F(TitleChangeTest, ALongTitleIsStoredWholeAndCutOnTheConfirmationsSecondLine) {
+    Type(std::wstring(600, L'W'));
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(fake.sets.at(0).size, 601u);
+    const std::wstring shown = Confirmation();
+    EXPECT_EQ(shown.substr(shown.size() - 5), L"W...\"");
+    EXPECT_EQ(probe::LinesShown(Control(morvane::CompletedMessage)), 2);
 }
 
 TEST_F(TitleChangeTest, AnEmptyTextIsWrittenAsAnEmptyValueAndRepeatedPressesWriteTheSame) {
