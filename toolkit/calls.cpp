@@ -18,8 +18,9 @@ HWND WINAPI CreateWindowExAnsi(DWORD exStyle, LPCWSTR className, LPCWSTR caption
                                int x, int y, int width, int height, HWND parent, HMENU menu,
                                HINSTANCE instance, LPVOID parameter) {
     const std::string ansiCaption = NarrowOrEmpty(caption);
-    return CreateWindowExA(exStyle, Narrow(className).c_str(), caption ? ansiCaption.c_str() : nullptr,
-                           style, x, y, width, height, parent, menu, instance, parameter);
+    return CreateWindowExA(exStyle, Narrow(className).c_str(),
+                           caption ? ansiCaption.c_str() : nullptr, style, x, y, width, height,
+                           parent, menu, instance, parameter);
 }
 
 // The program's classes have no menu; the ANSI class takes the wide one's other fields as

@@ -334,7 +334,9 @@ std::wstring Form::Text(int id) {
     return text;
 }
 
-void Form::SetText(int id, const std::wstring& text) { Live().SetWindowTextW(Control(id), text.c_str()); }
+void Form::SetText(int id, const std::wstring& text) {
+    Live().SetWindowTextW(Control(id), text.c_str());
+}
 
 bool Form::IsSelected(int id, int index) {
     return Live().SendMessageW(Control(id, index), BM_GETCHECK, 0, 0) == BST_CHECKED;

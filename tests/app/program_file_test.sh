@@ -40,8 +40,8 @@ done
 oldest=$(awk -v arch="$arch" '
     /^MajorOSystemVersion/ { os += 100 * $2 }   /^MinorOSystemVersion/ { os += $2 }
     /^MajorSubsystemVersion/ { ss += 100 * $2 } /^MinorSubsystemVersion/ { ss += $2 }
-    END { v = os > ss ? os : ss; if (arch == "x86_64" && v < 502) v = 502; if (arch == "i686") v = 500
-          print v }' <<<"$headers")
+    END { v = os > ss ? os : ss; if (arch == "x86_64" && v < 502) v = 502
+          if (arch == "i686") v = 500; print v }' <<<"$headers")
 newer=$(awk -v oldest="$oldest" 'split($3, v, ".") != 2 || 100 * v[1] + v[2] > oldest' "$allowed")
 [[ -z $newer ]] || fail "imports with no version, or newer than Windows $((oldest / 100)).$((oldest % 100)):
 $newer"

@@ -40,7 +40,8 @@ start_program() {
     local exe=$1
     # A test stopped at its time limit leaves its program running: it would stand in the way.
     pkill -fx "$exe" 2>/dev/null || true
-    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null 2>"${PROGRAM_LOG:-/dev/null}" &
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null \
+        2>"${PROGRAM_LOG:-/dev/null}" &
     PROGRAM_PID=$!
     desktop_window >/dev/null
 }

@@ -102,6 +102,12 @@ HRESULT WINAPI FakeCoInitializeEx(LPVOID, DWORD flags) {
     return active->comResult;
 }
 
+HRESULT WINAPI FakeCoInitialize(LPVOID) {
+    active->comInits.push_back(0x2);  // apartment-threaded, all that CoInitialize offers
+    active->order.push_back("com");
+    return active->comResult;
+}
+
 void WINAPI FakeCoUninitialize() {
     ++active->comUninits;
     active->order.push_back("com left");
@@ -141,6 +147,7 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Wininet && entryPoint == "InternetDial") return AsProc(&FakeDial);
     if (module == Shell32 && entryPoint == "ShellExecuteA") return AsProc(&FakeShellExecute);
     if (module == Ole32 && entryPoint == "CoInitializeEx") return AsProc(&FakeCoInitializeEx);
+    if (module == Ole32 && entryPoint == "CoInitialize") return AsProc(&FakeCoInitialize);
     if (module == Ole32 && entryPoint == "CoUninitialize") return AsProc(&FakeCoUninitialize);
     if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
         return AsProc(&FakeSetDefaultDllDirectories);

@@ -113,7 +113,7 @@ public:
     std::vector<HMODULE> frees;
     std::vector<Dial> dials;
     std::vector<ShellOpen> shellOpens;
-    std::vector<DWORD> comInits;  // the concurrency flags of each CoInitializeEx
+    std::vector<DWORD> comInits;  // the concurrency flags of each CoInitializeEx or CoInitialize
     int comUninits = 0;
     std::vector<DWORD> defaultDllDirectories;
     std::vector<std::wstring> dllDirectories;
