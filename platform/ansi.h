@@ -18,9 +18,6 @@ std::optional<std::string> ToAnsi(std::wstring_view text);
 // first come (a character beyond 16 bits as its surrogate pair); empty when it holds them all.
 std::wstring CharactersNotHeld(std::wstring_view text);
 
-// Text from the ANSI code page, as the system's 8-bit calls hand it back.
-std::wstring FromAnsi(std::string_view text);
-
 // The same for texts the program itself supplies; raises a numbered error when one cannot be
 // held exactly.
 std::string ToAnsiOrRaise(std::wstring_view text);

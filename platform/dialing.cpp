@@ -24,7 +24,7 @@ using ModuleOwner = toolkit::Owner<HMODULE, &ReleaseLibrary>;
 
 std::wstring SystemDirectory() {
     wchar_t directory[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
+    const UINT length = platform::Live().GetSystemDirectoryW(directory, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) toolkit::Raise(toolkit::ErrorNumber::FileNotFound);
     return std::wstring(directory, length);
 }
@@ -36,9 +36,14 @@ class SystemLibrary {
 public:
     explicit SystemLibrary(const wchar_t* fileName) : fileName_(fileName) {}
 
-    FARPROC Function(const char* entryPoint) {
+    // The function, or null where the library lacks it.
+    FARPROC Find(const char* entryPoint) {
         if (!module_) Load();
-        const FARPROC function = platform::Live().GetProcAddress(module_.get(), entryPoint);
+        return platform::Live().GetProcAddress(module_.get(), entryPoint);
+    }
+
+    FARPROC Function(const char* entryPoint) {
+        const FARPROC function = Find(entryPoint);
         if (!function) {
             const std::string name = entryPoint;
             toolkit::Raise(toolkit::ErrorNumber::EntryPointNotFound,
@@ -73,6 +78,12 @@ public:
         return function_;
     }
 
+    // The function, or null where its library lacks it.
+    Function Find() {
+        if (!function_) function_ = platform::As<Function>(library_.Find(entryPoint_));
+        return function_;
+    }
+
     void Forget() { function_ = nullptr; }
 
 private:
@@ -89,7 +100,8 @@ SystemLibrary ole32(L"ole32.dll");
 // declares it; its older declaration's DWORD would be overrun on 64-bit Windows.
 BoundFunction<decltype(&::InternetDialA)> internetDial(wininet, "InternetDial");
 BoundFunction<decltype(&::ShellExecuteA)> shellExecute(shell32, "ShellExecuteA");
-BoundFunction<decltype(&::CoInitializeEx)> comInitialize(ole32, "CoInitializeEx");
+BoundFunction<decltype(&::CoInitializeEx)> comInitializeEx(ole32, "CoInitializeEx");
+BoundFunction<decltype(&::CoInitialize)> comInitialize(ole32, "CoInitialize");
 BoundFunction<decltype(&::CoUninitialize)> comUninitialize(ole32, "CoUninitialize");
 
 // COM on the program's one thread, which ShellExecute asks for because a shell extension may
@@ -108,8 +120,11 @@ public:
     void Enter() {
         if (state_ != State::Outside) return;
         comUninitialize.Get();  // bound now, so that leaving cannot fail
+        // Windows 95 without DCOM has CoInitialize alone, which enters the same apartment.
+        const auto initializeEx = comInitializeEx.Find();
         const HRESULT result =
-            comInitialize.Get()(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+            initializeEx ? initializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                         : comInitialize.Get()(nullptr);
         state_ = SUCCEEDED(result) ? State::Inside : State::Refused;
     }
 
@@ -161,6 +176,7 @@ void Unbind() {
     apartment.Leave();
     internetDial.Forget();
     shellExecute.Forget();
+    comInitializeEx.Forget();
     comInitialize.Forget();
     comUninitialize.Forget();
     wininet.Release();
