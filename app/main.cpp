@@ -5,7 +5,7 @@
 #include "toolkit/form.h"
 #include "windows/main/main_window.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a library by name.
     platform::HardenLibrarySearch();
     // A main window that cannot be made is reported like any other error, then the program ends.

@@ -8,6 +8,7 @@
 
 #include "platform/com.h"
 #include "platform/system_library.h"
+#include "toolkit/calls.h"
 #include "toolkit/error.h"
 #include "toolkit/owner.h"
 
@@ -57,7 +58,9 @@ void AnnounceChange(HWND control) {
         service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                              LiveSettingProperty, polite);
     });
-    NotifyWinEvent(LiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
+    // Windows 95 has no such events without the accessibility add-on.
+    if (const auto notify = toolkit::Live().NotifyWinEvent)
+        notify(LiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void SetName(HWND control, const std::wstring& name) {

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include "toolkit/calls.h"
 #include "toolkit/error.h"
+#include "toolkit/text.h"
 
 namespace platform {
 
@@ -14,20 +16,6 @@ namespace {
 void CheckLength(std::size_t length) {
     if (length > static_cast<std::size_t>(INT_MAX / 2))
         toolkit::Raise(toolkit::ErrorNumber::OutOfMemory);
-}
-
-std::string Narrow(std::wstring_view text) {
-    // Whatever the conversion substitutes is caught by converting back, which also works
-    // where the code page is UTF-8 and the no-best-fit flag is not allowed.
-    const auto convert = [&](char* out, int size) {
-        return WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
-                                   size, nullptr, nullptr);
-    };
-    const int size = convert(nullptr, 0);
-    if (size <= 0) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    convert(narrow.data(), size);
-    return narrow;
 }
 
 // The character that starts at the given place: two units for a pair of surrogates, else one.
@@ -67,9 +55,11 @@ bool TakesNoRoom(std::wstring_view character) {
     if (character.size() > 1) return false;
     if (IS_HIGH_SURROGATE(character[0]) || IS_LOW_SURROGATE(character[0]))
         return true;  // a lone surrogate
-    // The combining marks are too many to list; the system knows them all.
+    // The combining marks are too many to list; the NT family knows them all (Windows 95, 98
+    // and ME have GetStringTypeW only as a stub: there they are shown as they are).
     WORD shape = 0;
-    return GetStringTypeW(CT_CTYPE3, character.data(), 1, &shape) && (shape & C3_NONSPACING);
+    return !toolkit::AnsiFamily() && GetStringTypeW(CT_CTYPE3, character.data(), 1, &shape) &&
+           (shape & C3_NONSPACING);
 }
 
 // "U+" and the code in hexadecimal, four digits at least.
@@ -82,24 +72,16 @@ std::wstring CodeName(char32_t code) {
 
 }  // namespace
 
-std::wstring FromAnsi(std::string_view text) {
-    const auto convert = [&](wchar_t* out, int size) {
-        return MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out,
-                                   size);
-    };
-    const int size = convert(nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(size > 0 ? size : 0), L'\0');
-    convert(wide.data(), size);
-    return wide;
-}
-
 std::optional<std::string> ToAnsi(std::wstring_view text) {
     if (text.empty()) return std::string();
     CheckLength(text.size());
-    std::string narrow = Narrow(text);
+    // Whatever the conversion substitutes is caught by converting back, which also works
+    // where the code page is UTF-8 and the no-best-fit flag is not allowed.
+    std::string narrow = toolkit::Narrow(text);
+    if (narrow.empty()) toolkit::Raise(toolkit::ErrorNumber::InvalidArgument);
     // Exact means the stored bytes read back as the very same text: this refuses default
     // characters, best-fit look-alikes and lone surrogates alike, and keeps a typed '?'.
-    if (FromAnsi(narrow) != text) return std::nullopt;
+    if (toolkit::Widen(narrow) != text) return std::nullopt;
     return narrow;
 }
 

@@ -25,9 +25,6 @@ std::wstring CharactersNotHeld(std::wstring_view text);
 // code, "U+200B", with a space between it and its neighbours.
 std::vector<std::wstring> LegibleCharacters(std::wstring_view characters);
 
-// Text from the ANSI code page, as the system's 8-bit calls hand it back.
-std::wstring FromAnsi(std::string_view text);
-
 // The same for texts the program itself supplies; raises a numbered error when one cannot be
 // held exactly.
 std::string ToAnsiOrRaise(std::wstring_view text);

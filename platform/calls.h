@@ -4,9 +4,9 @@
 
 namespace platform {
 
-// The system calls whose arguments the program fixes: the registry, and the loading of the
-// libraries that are bound at run time. Everything goes through this one table so that a test
-// can record each call's arguments or make any call fail.
+// The system calls whose arguments the program fixes: the registry, the loading of the
+// libraries that are bound at run time, and the system's error texts. Everything goes through
+// this one table so that a test can record each call's arguments or make any call fail.
 struct Calls {
     decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
@@ -15,9 +15,16 @@ struct Calls {
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
     decltype(&::GetModuleHandleW) GetModuleHandleW = &::GetModuleHandleW;
     decltype(&::LoadLibraryExW) LoadLibraryExW = &::LoadLibraryExW;
+    decltype(&::GetSystemDirectoryW) GetSystemDirectoryW = &::GetSystemDirectoryW;
+    decltype(&::FormatMessageW) FormatMessageW = &::FormatMessageW;
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
 };
+
+// Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
+// the table in use is bound on the 9x family (toolkit::AnsiFamily); GetModuleHandleW, asked
+// for kernel32.dll's NT-only functions, stays as it is.
+void UseAnsiForms(Calls& calls);
 
 // The table in use; tests swap entries and restore them afterwards.
 Calls& Live();

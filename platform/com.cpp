@@ -7,7 +7,8 @@ namespace platform::Com {
 namespace {
 
 SystemLibrary ole32(L"ole32.dll");
-BoundFunction<decltype(&::CoInitializeEx)> comInitialize(ole32, "CoInitializeEx");
+BoundFunction<decltype(&::CoInitializeEx)> comInitializeEx(ole32, "CoInitializeEx");
+BoundFunction<decltype(&::CoInitialize)> comInitialize(ole32, "CoInitialize");
 BoundFunction<decltype(&::CoUninitialize)> comUninitialize(ole32, "CoUninitialize");
 BoundFunction<decltype(&::CoCreateInstance)> createInstance(ole32, "CoCreateInstance");
 
@@ -19,8 +20,11 @@ State state = State::Outside;
 void Enter() {
     if (state != State::Outside) return;
     comUninitialize.Get();  // bound now, so that leaving cannot fail
+    // Windows 95 without DCOM has CoInitialize alone, which enters the same apartment.
+    const auto initializeEx = comInitializeEx.Find();
     const HRESULT result =
-        comInitialize.Get()(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+        initializeEx ? initializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)
+                     : comInitialize.Get()(nullptr);
     state = SUCCEEDED(result) ? State::Inside : State::Refused;
 }
 
@@ -32,6 +36,7 @@ void Unbind() {
     // A successful Enter is balanced, S_FALSE included: COM counts every successful call.
     if (state == State::Inside) comUninitialize.Get()();
     state = State::Outside;
+    comInitializeEx.Forget();
     comInitialize.Forget();
     comUninitialize.Forget();
     createInstance.Forget();

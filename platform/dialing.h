@@ -18,8 +18,9 @@ DWORD InternetDial(HWND parent, const std::wstring& connection, DWORD flags,
                    DWORD_PTR* connectionNumber, DWORD reserved);
 
 // shell32.dll's ShellExecuteA; texts are converted to the 8-bit code page, null stays null.
-// Before the first open, COM is initialised on this thread (ole32.dll's CoInitializeEx,
-// apartment-threaded), as the shell asks of its callers.
+// Before the first open, COM is initialised on this thread, apartment-threaded, as the shell
+// asks of its callers (ole32.dll's CoInitializeEx, or CoInitialize where, as on Windows 95
+// without DCOM, there is none).
 HINSTANCE ShellExecuteA(HWND owner, const wchar_t* operation, const wchar_t* file,
                         const wchar_t* parameters, const wchar_t* directory, int showCommand);
 

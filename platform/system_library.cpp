@@ -10,7 +10,7 @@ namespace {
 
 std::wstring SystemDirectory() {
     wchar_t directory[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(directory, MAX_PATH);
+    const UINT length = Live().GetSystemDirectoryW(directory, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) toolkit::Raise(toolkit::ErrorNumber::FileNotFound);
     return std::wstring(directory, length);
 }
@@ -24,9 +24,13 @@ void SystemLibrary::Load() {
     if (!module_) toolkit::Raise(toolkit::ErrorNumber::FileNotFound, path);
 }
 
-FARPROC SystemLibrary::Function(const char* entryPoint) {
+FARPROC SystemLibrary::Find(const char* entryPoint) {
     Load();
-    const FARPROC function = Live().GetProcAddress(module_.get(), entryPoint);
+    return Live().GetProcAddress(module_.get(), entryPoint);
+}
+
+FARPROC SystemLibrary::Function(const char* entryPoint) {
+    const FARPROC function = Find(entryPoint);
     if (!function) {
         const std::string name = entryPoint;
         toolkit::Raise(toolkit::ErrorNumber::EntryPointNotFound,

@@ -22,7 +22,10 @@ public:
 
     // Loads the library if it is not yet loaded; raises error 53 when it cannot be.
     void Load();
-    // One of its functions; raises error 53 or, for a missing entry point, 453.
+    // One of its functions, or null where the library lacks it; raises error 53 when the
+    // library cannot be loaded.
+    FARPROC Find(const char* entryPoint);
+    // The same, raising error 453 for a missing entry point.
     FARPROC Function(const char* entryPoint);
     void Release() { module_.reset(); }
 
@@ -42,6 +45,12 @@ public:
 
     Function Get() {
         if (!function_) function_ = As<Function>(library_.Function(entryPoint_));
+        return function_;
+    }
+
+    // The function, or null where its library lacks it.
+    Function Find() {
+        if (!function_) function_ = As<Function>(library_.Find(entryPoint_));
         return function_;
     }
 

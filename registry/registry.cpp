@@ -7,6 +7,7 @@
 #include "platform/calls.h"
 #include "toolkit/message_box.h"
 #include "toolkit/owner.h"
+#include "toolkit/text.h"
 
 namespace Registry {
 
@@ -154,7 +155,7 @@ LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::
     if (OpenKey(subkey, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return ScratchStatus;
     std::string data;
     const LONG read = QueryString(key.get(), name, data);
-    if (read == ERROR_SUCCESS) text = platform::FromAnsi(data);
+    if (read == ERROR_SUCCESS) text = toolkit::Widen(data);
     return read;
 }
 

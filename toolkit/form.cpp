@@ -12,7 +12,8 @@ namespace {
 
 int loadedForms = 0;
 
-HINSTANCE ProgramInstance() { return GetModuleHandleW(nullptr); }
+// Calls that carry no text take the ANSI form on every Windows: the wide one is a stub on 9x.
+HINSTANCE ProgramInstance() { return GetModuleHandleA(nullptr); }
 
 struct WindowStyle {
     DWORD style;
@@ -89,29 +90,39 @@ int Height(const RECT& rect) { return rect.bottom - rect.top; }
 
 // A window's top-left corner, moved so that the window lies within the work area of its monitor
 // (its top left stays visible where it is too big), as the dialog manager keeps a dialog.
+// Windows 95, which has no monitor functions, leaves it where it is.
 POINT WithinWorkArea(RECT window) {
+    const Calls& calls = Live();
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
-    if (!GetMonitorInfoW(MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
+    if (!calls.MonitorFromRect || !calls.GetMonitorInfoW ||
+        !calls.GetMonitorInfoW(calls.MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST), &monitor))
         return {window.left, window.top};
     const RECT& work = monitor.rcWork;
     return {std::max(work.left, std::min(window.left, work.right - Width(window))),
             std::max(work.top, std::min(window.top, work.bottom - Height(window)))};
 }
 
+// The top-level window a window belongs to (GetAncestor's root, which Windows 95 lacks).
+HWND RootOf(HWND window) {
+    while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+    return window;
+}
+
 void Dispatch(MSG& message) {
+    const Calls& calls = Live();
     // Ctrl+A (not AltGr, that is Ctrl+Alt) selects the whole text, which classic text boxes lack.
     if (message.message == WM_KEYDOWN && message.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 &&
         GetKeyState(VK_MENU) >= 0 &&
-        (SendMessageW(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
-        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        (calls.SendMessageW(message.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
+        calls.SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
         return;
     }
     // Tab, the arrow keys, access keys, Enter and Esc work as in dialogs.
-    const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root && IsDialogMessageW(root, &message)) return;
+    const HWND root = RootOf(message.hwnd);
+    if (root && calls.IsDialogMessageW(root, &message)) return;
     TranslateMessage(&message);
-    DispatchMessageW(&message);
+    calls.DispatchMessageW(&message);
 }
 
 }  // namespace
@@ -124,33 +135,33 @@ int Form::LoadedCount() { return loadedForms; }
 
 HICON Form::Icon() const {
     if (design_.iconResource == 0) return nullptr;
-    return LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(design_.iconResource));
+    return LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(design_.iconResource));
 }
 
 HICON Form::OwnerIcon() const {
     if (!owner_) return nullptr;
-    const auto* owner = reinterpret_cast<const Form*>(GetWindowLongPtrW(owner_, GWLP_USERDATA));
+    const auto* owner = reinterpret_cast<const Form*>(GetWindowLongPtrA(owner_, GWLP_USERDATA));
     return owner ? owner->Icon() : nullptr;
 }
 
 void Form::RegisterWindowClass() const {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(ProgramInstance(), design_.className, &existing)) return;
+    if (Live().GetClassInfoExW(ProgramInstance(), design_.className, &existing)) return;
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &Form::WindowProc;
-    // What the window procedure leaves goes to the dialog manager's (DefDlgProcW, with its data in
+    // What the window procedure leaves goes to the dialog manager's (DefDlgProc, with its data in
     // these bytes): the focus kept across deactivation, the multi-line text box's Tab answered.
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = ProgramInstance();
     windowClass.hIcon = Icon();
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(
         static_cast<INT_PTR>(design_.backgroundSystemColour + 1));
     windowClass.lpszClassName = design_.className;
-    if (!RegisterClassExW(&windowClass)) Raise(ErrorNumber::OutOfMemory, L"window class");
+    if (!Live().RegisterClassExW(&windowClass)) Raise(ErrorNumber::OutOfMemory, L"window class");
 }
 
 void Form::Load(HWND owner) {
@@ -169,8 +180,9 @@ void Form::Load(HWND owner) {
                area.top + (Height(area) - Height(frame)) / 2 - frame.top);
     const POINT place = WithinWorkArea(frame);
 
-    CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style, place.x,
-                    place.y, Width(frame), Height(frame), owner, nullptr, ProgramInstance(), this);
+    Live().CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style,
+                           place.x, place.y, Width(frame), Height(frame), owner, nullptr,
+                           ProgramInstance(), this);
     if (!window_) Raise(ErrorNumber::OutOfMemory, L"window");
     owner_ = owner;
     try {
@@ -205,7 +217,7 @@ void Form::ShowModal(HWND owner) {
     Show();
     MSG message;
     while (IsLoaded()) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        const BOOL got = Live().GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
             // A quit request belongs to the outer loop: end this window and pass it on.
             Unload();
@@ -259,7 +271,7 @@ void Form::GiveWayTo(HWND control, const std::vector<HWND>& neighbours) {
 
 void Form::CreateControl(const ControlDesign& control, int dpi) {
     const ControlClass controlClass = ClassFor(control);
-    const HWND handle = CreateWindowExW(
+    const HWND handle = Live().CreateWindowExW(
         controlClass.exStyle, controlClass.name, control.caption,
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | GroupStyle(control) | controlClass.style,
         TwipsToPixels(control.rect.left, dpi), TwipsToPixels(control.rect.top, dpi),
@@ -267,8 +279,10 @@ void Form::CreateControl(const ControlDesign& control, int dpi) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId())), ProgramInstance(),
         nullptr);
     if (!handle) Raise(ErrorNumber::OutOfMemory, L"control");
-    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font, dpi)), FALSE);
-    if (control.options & Selected) SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+    const Calls& calls = Live();
+    calls.SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font, dpi)),
+                       FALSE);
+    if (control.options & Selected) calls.SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 // The dialog manager moves the focus in z-order, so the controls that take the focus are stacked
@@ -313,20 +327,23 @@ HWND Form::Control(int id, int index) {
 
 std::wstring Form::Text(int id) {
     const HWND control = Control(id);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    const Calls& calls = Live();
+    std::wstring text(static_cast<std::size_t>(calls.GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        calls.GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
-void Form::SetText(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
+void Form::SetText(int id, const std::wstring& text) {
+    Live().SetWindowTextW(Control(id), text.c_str());
+}
 
 bool Form::IsSelected(int id, int index) {
-    return SendMessageW(Control(id, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return Live().SendMessageW(Control(id, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Form::SetPicture(int id, HICON icon) {
-    SendMessageW(Control(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    Live().SendMessageW(Control(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }
 
 const ControlDesign* Form::FindControl(int controlId) const {
@@ -365,20 +382,21 @@ HBRUSH Form::BrushFor(const Colour& colour) {
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Form* self = nullptr;
     if (message == WM_NCCREATE) {
+        // An ANSI window's CREATESTRUCTA holds it at the same place.
         self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         ++loadedForms;
     } else {
-        self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        self = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     }
-    if (!self) return DefDlgProcW(window, message, wParam, lParam);
+    if (!self) return Live().DefDlgProcW(window, message, wParam, lParam);
 
     LRESULT result = 0;
     if (!RunHandler([&] { result = self->HandleMessage(message, wParam, lParam); }))
-        result = DefDlgProcW(window, message, wParam, lParam);
+        result = Live().DefDlgProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         self->OnNcDestroy();
     }
     return result;
@@ -394,7 +412,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return OnControlColour(message, reinterpret_cast<HDC>(wParam),
                                reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:  // in the class's background colour, not the dialog manager's
-        return DefWindowProcW(window_, message, wParam, lParam);
+        return Live().DefWindowProcW(window_, message, wParam, lParam);
     case WM_SETFOCUS:
         // The focus a window gets as it opens goes to its first control, as it is: the dialog
         // manager would select a text box's whole text (and Wine scroll it to its end). The
@@ -405,7 +423,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Unload();
         return 0;
     }
-    return DefDlgProcW(window_, message, wParam, lParam);
+    return Live().DefDlgProcW(window_, message, wParam, lParam);
 }
 
 // Buttons report clicks, and push buttons their focus, by control id. Enter and Esc away from a
@@ -414,7 +432,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD code = HIWORD(wParam);
     // The focused push button, and it alone, is the one Enter presses: no window has a default.
     if (code == BN_SETFOCUS || code == BN_KILLFOCUS)
-        SendMessageW(reinterpret_cast<HWND>(lParam), BM_SETSTYLE,
+        Live().SendMessageW(reinterpret_cast<HWND>(lParam), BM_SETSTYLE,
                      code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     // A push button that reports its focus reports the second click of a quick pair as a double
     // click: it is a second press all the same.
@@ -433,14 +451,14 @@ void Form::KeepTabStopOnSelectedOption(const ControlDesign& option) {
     for (const ControlDesign& member : design_.controls) {
         if (member.id != option.id || member.kind != ControlKind::OptionButton) continue;
         const HWND handle = GetDlgItem(window_, member.ControlId());
-        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_STYLE);
-        const bool selected = SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        SetWindowLongPtrW(handle, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        const LONG_PTR style = GetWindowLongPtrA(handle, GWL_STYLE);
+        const bool selected = Live().SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SetWindowLongPtrA(handle, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
     }
 }
 
 LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
-    LRESULT brush = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
+    LRESULT brush = Live().DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                                    reinterpret_cast<LPARAM>(control));
     const ControlDesign* design = FindControl(GetDlgCtrlID(control));
     if (!design) return brush;
@@ -473,12 +491,13 @@ void Form::OnNcDestroy() {
 
 void RunMessageLoop() {
     MSG message;
-    while (Form::LoadedCount() > 0 && GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    while (Form::LoadedCount() > 0 && Live().GetMessageW(&message, nullptr, 0, 0) > 0)
+        Dispatch(message);
 }
 
 void PumpPendingMessages() {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (Live().PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message != WM_QUIT) Dispatch(message);
     }
 }

@@ -1,12 +1,14 @@
 #include "toolkit/ruler.h"
 
+#include "toolkit/calls.h"
+
 namespace toolkit {
 
 Ruler::Ruler(HWND control) : dc_(CreateCompatibleDC(nullptr)) {
     RECT client{};
     GetClientRect(control, &client);
     width_ = client.right;
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(Live().SendMessageW(control, WM_GETFONT, 0, 0));
     if (dc_ && font) SelectObject(dc_.get(), font);
 }
 

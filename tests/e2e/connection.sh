@@ -9,28 +9,14 @@ PLANTED_DLL=$3
 source "$(dirname "$0")/lib.sh"
 
 work=$(mktemp -d /tmp/morvane-connection.XXXXXX)
-opened="$work/opened.txt"
-cat >"$work/browser.sh" <<SCRIPT
-#!/bin/sh
-printf '%s\n' "\$1" >>"$opened"
-SCRIPT
-chmod +x "$work/browser.sh"
-wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser.sh" /f >/dev/null 2>&1
+record_browser
+opened=$BROWSER_LOG
 finish() {
     stop_program
-    wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
+    forget_browser
     rm -rf "$work"
 }
 trap finish EXIT
-
-wait_for_opened() {
-    local count=$1 attempt
-    for attempt in $(seq 1 50); do
-        [[ -f "$opened" && $(wc -l <"$opened") -ge $count ]] && return 0
-        sleep 0.2
-    done
-    fail "the browser was asked to open $(cat "$opened" 2>/dev/null | wc -l) sites, not $count"
-}
 
 open_help() {
     click_control "$MAIN" "Help"

@@ -34,12 +34,14 @@ fail() {
     exit 1
 }
 
-# Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process.
+# Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process. Wine's
+# messages go to PROGRAM_LOG, when it is set.
 start_program() {
     local exe=$1
     # A test stopped at its time limit leaves its program running: it would stand in the way.
     pkill -fx "$exe" 2>/dev/null || true
-    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null 2>&1 &
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null \
+        2>"${PROGRAM_LOG:-/dev/null}" &
     PROGRAM_PID=$!
     desktop_window >/dev/null
 }
@@ -221,4 +223,29 @@ expect_value() {
         sleep 0.2
     done
     fail "$message (found '$(registry_value "$key" "$name" 2>/dev/null)')"
+}
+
+# Has Wine's browser record each address it is asked to open, a line each, in BROWSER_LOG;
+# forget_browser puts Wine's own back.
+record_browser() {
+    BROWSER_DIR=$(mktemp -d /tmp/morvane-browser.XXXXXX)
+    BROWSER_LOG="$BROWSER_DIR/opened.txt"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$BROWSER_LOG" >"$BROWSER_DIR/browser.sh"
+    chmod +x "$BROWSER_DIR/browser.sh"
+    wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$BROWSER_DIR/browser.sh" /f \
+        >/dev/null 2>&1
+}
+
+forget_browser() {
+    wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
+    rm -rf "$BROWSER_DIR"
+}
+
+wait_for_opened() {
+    local count=$1 attempt
+    for attempt in $(seq 1 50); do
+        [[ -f "$BROWSER_LOG" && $(wc -l <"$BROWSER_LOG") -ge $count ]] && return 0
+        sleep 0.2
+    done
+    fail "the browser was asked to open $(cat "$BROWSER_LOG" 2>/dev/null | wc -l) sites, not $count"
 }

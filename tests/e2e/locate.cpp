@@ -1,7 +1,7 @@
 // Writes where a top-level window and its controls are on the screen, so that the end-to-end
 // tests can click them as a person would. It runs inside the tests' Wine desktop, where no
 // standard output reaches the shell, so the answer goes to a file, written whole at the end:
-//   locate OUT "caption"  ->  window <left> <top> <right> <bottom>
+//   locate OUT "caption"  ->  window <left> <top> <right> <bottom> <unicode|ansi>
 //                             control <centre-x> <centre-y> <class> <text>   (one per child)
 //                             focus <centre-x> <centre-y> <class> <text>     (if it has one)
 //                             end
@@ -64,7 +64,8 @@ int wmain(int argc, wchar_t** argv) {
     if (window) {
         RECT rect{};
         GetWindowRect(window, &rect);
-        std::fprintf(file, "window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+        std::fprintf(file, "window %ld %ld %ld %ld %s\n", rect.left, rect.top, rect.right,
+                     rect.bottom, IsWindowUnicode(window) ? "unicode" : "ansi");
         EnumChildWindows(window, &PrintControl, reinterpret_cast<LPARAM>(file));
         PrintFocus(file, window);
     }

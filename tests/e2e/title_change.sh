@@ -3,19 +3,59 @@
 # writes another machine-wide for "Windows 95/98", which the per-user one hides, as the label
 # says; then Use Default removes the machine-wide value for "Windows ME/2000" and the per-user
 # one, after which the browser's own name shows. All in this program's registry view only; it
-# leaves through Exit.
+# leaves through Exit. Its windows are Unicode ones. With MORVANE_WIN98 set, Wine reports
+# Windows 98 to the program: its windows are ANSI ones, a Connect button and Alt+C work in the
+# help window too, and the program's own calls into user32, gdi32 and advapi32, as Wine relays
+# them, include no wide function that 9x has as a stub.
 PROGRAM=$1
 LOCATE=$2
 TITLE=${MORVANE_TITLE:-"Susan's World"}
-source "$(dirname "$0")/lib.sh"
+here=$(dirname "$0")
+source "$here/lib.sh"
 
 delete_value "$USER_KEY" "Window Title"
 delete_value "$MACHINE_KEY" "Window Title"
 if [[ -n $OTHER_VIEW_KEY ]]; then set_value "$OTHER_VIEW_KEY" "Window Title" "Other view"; fi
-trap stop_program EXIT
 
+APP_KEY='HKCU\Software\Wine\AppDefaults\morvane.exe'
+DEBUG_KEY='HKCU\Software\Wine\Debug'
+finish() {
+    stop_program
+    [[ -n ${MORVANE_WIN98:-} ]] || return 0
+    wine reg delete "$APP_KEY" /f >/dev/null 2>&1 || true
+    for value in RelayInclude RelayFromInclude; do
+        wine reg delete "$DEBUG_KEY" /v $value /f >/dev/null 2>&1 || true
+    done
+    forget_browser
+}
+trap finish EXIT
+
+# The user32, gdi32 and advapi32 functions that the program's own code called, "dll.function" a
+# line, from Wine's relay log: calls of the process that loaded morvane.exe, returning into its
+# image (well under 16 MiB from where it was loaded).
+calls_from_program() {
+    local pid base name ret
+    read -r pid base < <(sed -n \
+        's/^\([0-9a-f]*\):.*loaddll.*\\morvane\.exe" at \([0-9A-Fa-f]*\).*/\1 \2/p' "$1")
+    grep -oE "^$pid:[0-9a-f]+:Call (user32|gdi32|advapi32)\.[A-Za-z0-9]+\(.* ret=[0-9a-f]+$" "$1" |
+        sed -E 's/^[^C]*Call ([^(]*)\(.* ret=([0-9a-f]+)$/\1 \2/' | while read -r name ret; do
+        if (( 16#$ret >= 16#$base && 16#$ret < 16#$base + 0x1000000 )); then echo "$name"; fi
+    done | sort -u
+}
+
+form=unicode
+if [[ -n ${MORVANE_WIN98:-} ]]; then
+    form=ansi
+    wine reg add "$APP_KEY" /v Version /d win98 /f >/dev/null 2>&1
+    wine reg add "$DEBUG_KEY" /v RelayInclude /d 'user32.*;gdi32.*;advapi32.*' /f >/dev/null 2>&1
+    wine reg add "$DEBUG_KEY" /v RelayFromInclude /d morvane /f >/dev/null 2>&1
+    record_browser
+    export PROGRAM_LOG="$ARTIFACTS/relay.log" WINEDEBUG=+pid,+loaddll,+relay
+fi
 start_program "$PROGRAM"
+unset WINEDEBUG
 wait_for_window "$MAIN"
+locate "$MAIN" | grep -q "^window .* $form\$" || fail "the main window is not a $form one"
 screenshot main-window-start
 
 click_control "$MAIN" "Edit:"
@@ -54,6 +94,27 @@ if [[ -n $OTHER_VIEW_KEY ]]; then
 fi
 screenshot main-window-default
 
+if [[ -n ${MORVANE_WIN98:-} ]]; then
+    click_control "$MAIN" "Help"
+    wait_for_window "$HELP"
+    locate "$HELP" | grep -q '^window .* ansi$' || fail "the help window is not an ANSI one"
+    screenshot help-window-win98
+    click_control "$HELP" "Connect"
+    wait_for_opened 1
+    press_keys alt+c
+    wait_for_window_gone "$HELP"
+fi
+
 click_control "$MAIN" "Exit"
 wait_for_program_end
+
+if [[ -n ${MORVANE_WIN98:-} ]]; then
+    calls=$(calls_from_program "$PROGRAM_LOG")
+    grep -qx user32.CreateWindowExA <<<"$calls" || fail "the relay log shows none of its calls"
+    # Its wide functions but those real on Windows 98 and ME, as the allow-list says.
+    real=$(awk '$4 == "real" { sub(/\.dll$/, "", $1); print $1 "." $2 }' \
+        "$here/../../app/imports/i686.txt")
+    stubs=$(grep 'W$' <<<"$calls" | grep -vxF "$real" || true)
+    [[ -z $stubs ]] || fail "as Windows 98 it called the wide stubs $stubs"
+fi
 echo "e2e title change: passed"

@@ -106,6 +106,12 @@ HRESULT WINAPI FakeCoInitializeEx(LPVOID, DWORD flags) {
     return active->comResult;
 }
 
+HRESULT WINAPI FakeCoInitialize(LPVOID) {
+    active->comInits.push_back(0x2);  // apartment-threaded, all that CoInitialize offers
+    active->order.push_back("com");
+    return active->comResult;
+}
+
 void WINAPI FakeCoUninitialize() {
     ++active->comUninits;
     active->order.push_back("com left");
@@ -209,6 +215,7 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Wininet && entryPoint == "InternetDial") return AsProc(&FakeDial);
     if (module == Shell32 && entryPoint == "ShellExecuteA") return AsProc(&FakeShellExecute);
     if (module == Ole32 && entryPoint == "CoInitializeEx") return AsProc(&FakeCoInitializeEx);
+    if (module == Ole32 && entryPoint == "CoInitialize") return AsProc(&FakeCoInitialize);
     if (module == Ole32 && entryPoint == "CoUninitialize") return AsProc(&FakeCoUninitialize);
     if (module == Ole32 && entryPoint == "CoCreateInstance") return AsProc(&FakeCoCreateInstance);
     if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
@@ -268,7 +275,51 @@ BOOL WINAPI HighContrastOn(UINT action, UINT size, PVOID parameter, UINT flags) 
     return TRUE;
 }
 
+template <const char* Name, typename Result, typename... Arguments>
+Result WINAPI Unimplemented(Arguments...) {
+    active->wideCalls.push_back(Name);
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return Result();
+}
+
+template <const char* Name, typename Result, typename... Arguments>
+void FailAs9x(Result(WINAPI*& entry)(Arguments...)) {
+    entry = &Unimplemented<Name, Result, Arguments...>;
+}
+
 }  // namespace
+
+#define FAIL_AS_9X(table, entry)                  \
+    do {                                          \
+        static constexpr char name[] = #entry;    \
+        FailAs9x<name>(table.entry);              \
+    } while (false)
+
+FakePlatform& FakePlatform::FailWideFormsAs9x() {
+    toolkit::Calls& calls = toolkit::Live();
+    FAIL_AS_9X(calls, CreateWindowExW);
+    FAIL_AS_9X(calls, RegisterClassExW);
+    FAIL_AS_9X(calls, GetClassInfoExW);
+    FAIL_AS_9X(calls, DefDlgProcW);
+    FAIL_AS_9X(calls, DefWindowProcW);
+    FAIL_AS_9X(calls, GetMessageW);
+    FAIL_AS_9X(calls, PeekMessageW);
+    FAIL_AS_9X(calls, IsDialogMessageW);
+    FAIL_AS_9X(calls, DispatchMessageW);
+    FAIL_AS_9X(calls, SendMessageW);
+    FAIL_AS_9X(calls, SetWindowTextW);
+    FAIL_AS_9X(calls, GetWindowTextW);
+    FAIL_AS_9X(calls, GetWindowTextLengthW);
+    FAIL_AS_9X(calls, CreateFontW);
+    FAIL_AS_9X(calls, SystemParametersInfoW);
+    FAIL_AS_9X(calls, GetMonitorInfoW);
+    platform::Calls& platformCalls = platform::Live();
+    FAIL_AS_9X(platformCalls, GetModuleHandleW);
+    FAIL_AS_9X(platformCalls, LoadLibraryExW);
+    FAIL_AS_9X(platformCalls, GetSystemDirectoryW);
+    FAIL_AS_9X(platformCalls, FormatMessageW);
+    return *this;
+}
 
 FakePlatform::FakePlatform() : saved_(platform::Live()), savedToolkit_(toolkit::Live()) {
     if (active) throw std::logic_error("one FakePlatform at a time");

@@ -98,6 +98,9 @@ public:
     std::size_t DrawingObjectsAlive() const { return drawingObjects.size(); }
     // Answers that a high-contrast scheme is on.
     FakePlatform& HighContrast();
+    // Makes every wide function of both call tables (MessageBoxW, real there, aside) fail as the
+    // 9x family's stubs do, recording its name in wideCalls.
+    FakePlatform& FailWideFormsAs9x();
 
     // The real window-layer calls, which the counted drawing objects are made with.
     const toolkit::Calls& Real() const { return savedToolkit_; }
@@ -123,7 +126,7 @@ public:
     std::vector<HMODULE> frees;
     std::vector<Dial> dials;
     std::vector<ShellOpen> shellOpens;
-    std::vector<DWORD> comInits;  // the concurrency flags of each CoInitializeEx
+    std::vector<DWORD> comInits;  // the concurrency flags of each CoInitializeEx or CoInitialize
     int comUninits = 0;
     HRESULT serviceResult = S_OK;  // what making the accessibility service answers
     std::vector<Annotation> annotations;
@@ -132,6 +135,7 @@ public:
     std::vector<std::wstring> dllDirectories;
     std::set<HGDIOBJ> drawingObjects;
     std::vector<std::string> order;  // call names in the order they came
+    std::vector<std::string> wideCalls;
 
 private:
     platform::Calls saved_;

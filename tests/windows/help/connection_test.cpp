@@ -128,6 +128,15 @@ TEST_F(ConnectionTest, ACancelledDialOrARefusingComStillOpensTheSite) {
     EXPECT_EQ(fake.comUninits, 0);
 }
 
+TEST_F(ConnectionTest, WithoutCoInitializeExAsOnWindows95CoInitializeEntersTheApartment) {
+    fake.missingEntryPoints.insert("CoInitializeEx");
+    Press({HelpScreen::ConnectTo1});
+    EXPECT_EQ(fake.comInits, std::vector<DWORD>{0x2});
+    EXPECT_EQ(fake.shellOpens.size(), 1u);
+    DialingModule::Unbind();
+    EXPECT_EQ(fake.comUninits, 1);
+}
+
 TEST_F(ConnectionTest, AMissingLibraryIsReportedOnceAndClosesTheHelpWindow) {
     fake.missingLibrary = L"wininet.dll";
     Press({HelpScreen::ConnectTo1, HelpScreen::ConnectTo2});

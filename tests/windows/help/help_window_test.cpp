@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/system_error.h"
+#include "support/fake_platform.h"
 #include "support/main_and_help.h"
 #include "support/window_probe.h"
 
@@ -26,6 +28,7 @@ protected:
 TEST_F(HelpWindowTest, TheWindowIsLaidOutAsDesigned) {
     driver.Post([this] {
         probe::ExpectFixedWindow(help.Window(), L"Morvane Help", 351, 250);
+        EXPECT_TRUE(IsWindowUnicode(help.Window()));
         EXPECT_EQ(GetWindow(help.Window(), GW_OWNER), main.Window());  // no task-bar button
 
         const std::pair<int, probe::Placed> controls[] = {
@@ -187,14 +190,70 @@ TEST_F(HelpWindowTest, OpenedOverAMainWindowAtTheTopEdgeItStaysWithinTheWorkArea
     RECT work{};
     ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
     SetWindowPos(main.Window(), nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    driver.Post([&] {
+    LONG top = 0;
+    const auto placed = [&] {
         RECT rect{};
         GetWindowRect(help.Window(), &rect);
-        EXPECT_EQ(rect.top, work.top);
+        top = rect.top;
+        help.Unload();
+    };
+    driver.Post(placed);
+    PressHelp();
+    EXPECT_EQ(top, work.top);
+    // Windows 95 has no monitor functions: there it is centred over the main window all the same.
+    FakePlatform fake;
+    toolkit::Live().MonitorFromRect = nullptr;
+    driver.Post(placed);
+    PressHelp();
+    EXPECT_LT(top, work.top);
+    EXPECT_EQ(driver.StepsRun(), 2);
+}
+
+// Both windows bound as on Windows 95, 98 and ME, where the wide functions are stubs that fail:
+// the windows are ANSI ones, and no wide function is ever called.
+class AnsiFamilyTest : public MainAndHelpTest {
+protected:
+    FakePlatform fake;
+
+    void SetUp() override {
+        // The window classes are registered afresh, as ANSI ones, and again after the test.
+        UnregisterClasses();
+        fake.FailWideFormsAs9x().FakeRegistry();
+        toolkit::UseAnsiForms(toolkit::Live());
+        platform::UseAnsiForms(platform::Live());
+        MainAndHelpTest::SetUp();
+    }
+    void TearDown() override {
+        MainAndHelpTest::TearDown();
+        UnregisterClasses();
+    }
+    static void UnregisterClasses() {
+        for (const wchar_t* name : {L"morvane", L"HelpScreen"})
+            UnregisterClassW(name, GetModuleHandleW(nullptr));
+    }
+};
+
+TEST_F(AnsiFamilyTest, BothWindowsLoadChangeTheTitleAndOpenHelpWithoutAWideFunction) {
+    if (GetACP() != 1252) GTEST_SKIP() << "written for the Western code page";
+    EXPECT_FALSE(IsWindowUnicode(main.Window()));
+    main.SetText(morvane::EnterText, L"Caf\u00e9");
+    SendMessageW(main.Control(morvane::ChangeButton), BM_CLICK, 0, 0);
+    ASSERT_EQ(fake.sets.size(), 1u);
+    EXPECT_EQ(fake.sets[0].data, std::string("Caf\xe9\0", 5));
+    EXPECT_EQ(main.Text(morvane::CompletedMessage),
+              L"Your Internet Explorer will now read: \r\n\" - Caf\u00e9\"");
+    // The system's own description of a failure, from the ANSI call.
+    EXPECT_NE(platform::SystemErrorText(ERROR_OUTOFMEMORY).find(L"memory"), std::wstring::npos);
+
+    driver.Post([this] {
+        EXPECT_FALSE(IsWindowUnicode(help.Window()));
+        EXPECT_EQ(help.Text(HelpScreen::CopyrightLabel),
+                  L"Copyright \u00a9 2026 Selbrook Software");
         help.Unload();
     });
     PressHelp();
     EXPECT_EQ(driver.StepsRun(), 1);
+    EXPECT_EQ(fake.wideCalls, std::vector<std::string>());
 }
 
 }  // namespace

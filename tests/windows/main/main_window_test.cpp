@@ -43,6 +43,7 @@ struct Expected {
 TEST_F(MainWindowTest, TheWindowIsLaidOutAsDesigned) {
     probe::ExpectFixedWindow(window.Window(), L"Change the name on Internet Explorer", 371, 141);
     EXPECT_NE(GetClassLongPtrW(window.Window(), GCLP_HICON), 0);
+    EXPECT_TRUE(IsWindowUnicode(window.Window()));
 
     const Expected controls[] = {
         {morvane::HelpButton, toolkit::NoIndex, L"Help", {L"Button", {8, 112, 57, 137}, -11, FW_BOLD}},
