@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -17,6 +18,12 @@ std::optional<std::string> ToAnsi(std::wstring_view text);
 // The characters of the text that the code page cannot hold, each once, in the order they
 // first come (a character beyond 16 bits as its surrogate pair); empty when it holds them all.
 std::wstring CharactersNotHeld(std::wstring_view text);
+
+// The characters one by one as a reader can find them in a line of text: a visible character as
+// it is (a pair of surrogates whole), and one that takes no room or would sit on its neighbour
+// there - a control, format or space character, a combining mark, a lone surrogate - by its
+// code, "U+200B", with a space between it and its neighbours.
+std::vector<std::wstring> LegibleCharacters(std::wstring_view characters);
 
 // The same for texts the program itself supplies; raises a numbered error when one cannot be
 // held exactly.

@@ -6,8 +6,8 @@
 
 // The dial-up prompt and the shell's "open", for the help window's mirror sites. Neither library
 // is linked into the program: each function is bound by library and entry-point name the first
-// time it is called, and the bound function is reused afterwards. A library that cannot be
-// loaded raises error 53, a missing entry point error 453.
+// time it is called, and the bound function is reused afterwards; the libraries stay loaded until
+// the program ends. A library that cannot be loaded raises error 53, a missing entry point 453.
 namespace DialingModule {
 
 inline constexpr DWORD InternetDialForcePrompt = 0x2000;  // INTERNET_DIAL_FORCE_PROMPT
@@ -24,8 +24,8 @@ DWORD InternetDial(HWND parent, const std::wstring& connection, DWORD flags,
 HINSTANCE ShellExecuteA(HWND owner, const wchar_t* operation, const wchar_t* file,
                         const wchar_t* parameters, const wchar_t* directory, int showCommand);
 
-// Leaves COM if the first open entered it, forgets the bound functions and releases their
-// libraries, so the next call binds afresh.
+// For tests: leaves COM if the first open entered it, forgets the bound functions and releases
+// their libraries, so the next call binds afresh.
 void Unbind();
 
 }  // namespace DialingModule

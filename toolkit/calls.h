@@ -35,6 +35,8 @@ struct Calls {
         "MonitorFromRect");
     decltype(&::GetMonitorInfoW) GetMonitorInfoW = User32Function<decltype(&::GetMonitorInfoW)>(
         "GetMonitorInfoW");
+    decltype(&::NotifyWinEvent) NotifyWinEvent = User32Function<decltype(&::NotifyWinEvent)>(
+        "NotifyWinEvent");
 
     // A function of user32.dll, or null where this Windows lacks it.
     template <typename Function>

@@ -463,12 +463,21 @@ LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
     const ControlDesign* design = FindControl(GetDlgCtrlID(control));
     if (!design) return brush;
     if (design->text.IsSet()) SetTextColor(dc, design->text.Drawn().Value());
-    if (design->background.IsSet()) {
-        const Colour background = design->background.Drawn();
+    const Colour background = BackgroundOf(*design);
+    if (background.IsSet()) {
         SetBkColor(dc, background.Value());
         brush = reinterpret_cast<LRESULT>(BrushFor(background));
     }
     return brush;
+}
+
+// A label or picture without a background of its own lies on its window's, whatever the scheme:
+// the default, the button face, would show as a strip wherever the two colours differ.
+Colour Form::BackgroundOf(const ControlDesign& control) const {
+    if (control.background.IsSet()) return control.background.Drawn();
+    if (control.kind == ControlKind::Label || control.kind == ControlKind::Image)
+        return SystemColour(design_.backgroundSystemColour);
+    return Unset;
 }
 
 void Form::OnNcDestroy() {

@@ -57,6 +57,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
+    Colour BackgroundOf(const ControlDesign& control) const;
     void OnCommand(WPARAM wParam, LPARAM lParam);
     void OnNcDestroy();
 

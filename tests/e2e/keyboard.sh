@@ -31,8 +31,9 @@ start_program "$PROGRAM"
 wait_for_window "$MAIN"
 expect_focus "$MAIN" "Edit "
 
-# Greek letters have no place in the Western code page: nothing is written.
-type_text "Athens Αθήνα"
+# Greek letters have no place in the Western code page, nor has a zero-width space: nothing is
+# written, and the space that shows nothing is named by its code.
+type_text "$(printf 'Athens\xe2\x80\x8b Αθήνα')"  # U+200B in UTF-8
 press_then_focus Tab "$MAIN" "Button Change to Typed Message"
 press_keys space
 sleep 1
@@ -40,6 +41,8 @@ sleep 1
     fail "the earlier title was overwritten"
 locate "$MAIN" | grep -q '^control .* Static Your Internet Explorer could not be changed: ' ||
     fail "the refusal is not shown"
+locate "$MAIN" | grep -qF 'This system cannot store "U+200B Αθ' ||
+    fail "the refusal does not name the zero-width space by its code"
 screenshot keyboard-text-refused
 
 press_then_focus Tab "$MAIN" "Button Use Default"

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include <oleacc.h>
+
 namespace {
 
 FakePlatform* active = nullptr;
@@ -63,6 +65,7 @@ const HMODULE Wininet = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x1000));
 const HMODULE Shell32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x2000));
 const HMODULE Ole32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x3000));
 const HMODULE Kernel32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x4000));
+const HMODULE Oleacc = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x5000));
 
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -77,6 +80,7 @@ HMODULE WINAPI FakeLoadLibrary(LPCWSTR path, HANDLE, DWORD flags) {
     if (EndsWith(file, L"\\wininet.dll")) return Wininet;
     if (EndsWith(file, L"\\shell32.dll")) return Shell32;
     if (EndsWith(file, L"\\ole32.dll")) return Ole32;
+    if (EndsWith(file, L"\\oleacc.dll")) return Oleacc;
     return nullptr;
 }
 
@@ -111,6 +115,70 @@ HRESULT WINAPI FakeCoInitialize(LPVOID) {
 void WINAPI FakeCoUninitialize() {
     ++active->comUninits;
     active->order.push_back("com left");
+}
+
+// The accessibility service: records the properties set on windows.
+class FakeAccPropServices final : public IAccPropServices {
+public:
+    HRESULT WINAPI QueryInterface(REFIID, void** object) override {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG WINAPI AddRef() override { return ++active->servicesHeld; }
+    ULONG WINAPI Release() override { return --active->servicesHeld; }
+    HRESULT WINAPI SetHwndProp(HWND window, DWORD object, DWORD child, MSAAPROPID property,
+                               VARIANT value) override {
+        active->annotations.push_back({window, object, child, property, value.vt, value.lVal, {}});
+        return S_OK;
+    }
+    HRESULT WINAPI SetHwndPropStr(HWND window, DWORD object, DWORD child, MSAAPROPID property,
+                                  LPCWSTR text) override {
+        active->annotations.push_back({window, object, child, property, VT_BSTR, 0, text});
+        return S_OK;
+    }
+    // The rest: not for this program.
+    HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override { return E_FAIL; }
+    HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                 AnnoScope) override { return E_FAIL; }
+    HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override {
+        return E_FAIL;
+    }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                     AnnoScope) override { return E_FAIL; }
+    HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override {
+        return E_FAIL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
+        return E_FAIL;
+    }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override {
+        return E_FAIL;
+    }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_FAIL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_FAIL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                      AnnoScope) override { return E_FAIL; }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override { return E_FAIL; }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override {
+        return E_FAIL;
+    }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override {
+        return E_FAIL;
+    }
+};
+
+HRESULT WINAPI FakeCoCreateInstance(REFCLSID objectClass, LPUNKNOWN outer, DWORD context,
+                                    REFIID interfaceId, LPVOID* object) {
+    static FakeAccPropServices service;
+    *object = nullptr;
+    active->order.push_back("service");
+    if (objectClass != CLSID_AccPropServices || interfaceId != IID_IAccPropServices || outer ||
+        context != CLSCTX_INPROC_SERVER)
+        return E_INVALIDARG;
+    if (FAILED(active->serviceResult)) return active->serviceResult;
+    service.AddRef();
+    *object = static_cast<IAccPropServices*>(&service);
+    return S_OK;
 }
 
 DWORD WINAPI FakeDial(HWND parent, LPSTR connection, DWORD flags, DWORD_PTR* number,
@@ -149,6 +217,7 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Ole32 && entryPoint == "CoInitializeEx") return AsProc(&FakeCoInitializeEx);
     if (module == Ole32 && entryPoint == "CoInitialize") return AsProc(&FakeCoInitialize);
     if (module == Ole32 && entryPoint == "CoUninitialize") return AsProc(&FakeCoUninitialize);
+    if (module == Ole32 && entryPoint == "CoCreateInstance") return AsProc(&FakeCoCreateInstance);
     if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
         return AsProc(&FakeSetDefaultDllDirectories);
     if (module == Kernel32 && entryPoint == "SetDllDirectoryW") return AsProc(&FakeSetDllDirectory);

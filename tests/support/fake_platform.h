@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <windows.h>
+#include <ole2.h>
 
 #include "platform/calls.h"
 #include "toolkit/calls.h"
@@ -66,6 +67,17 @@ public:
         int showCommand;
     };
 
+    // A property set through the accessibility service: a number or a text.
+    struct Annotation {
+        HWND window;
+        DWORD object;
+        DWORD child;
+        GUID property;
+        VARTYPE type;  // VT_I4 or VT_BSTR
+        LONG number;
+        std::wstring text;
+    };
+
     // The key handle the fake open hands out.
     static inline const HKEY OpenedKey = reinterpret_cast<HKEY>(static_cast<INT_PTR>(0x4d4f));
 
@@ -77,8 +89,9 @@ public:
     // Which calls a test wants faked; the others stay real.
     FakePlatform& FakeRegistry();
     FakePlatform& FakeMessageBox();
-    // Stands in for wininet.dll, shell32.dll and ole32.dll (loading, binding and the services the
-    // program calls) and for kernel32's library search settings.
+    // Stands in for wininet.dll, shell32.dll, ole32.dll and oleacc.dll (loading, binding and the
+    // services the program calls, the accessibility service among them) and for kernel32's
+    // library search settings.
     FakePlatform& FakeLibraries();
     // Lets the drawing objects be made for real, keeping count of those still alive.
     FakePlatform& CountDrawingObjects();
@@ -115,6 +128,9 @@ public:
     std::vector<ShellOpen> shellOpens;
     std::vector<DWORD> comInits;  // the concurrency flags of each CoInitializeEx or CoInitialize
     int comUninits = 0;
+    HRESULT serviceResult = S_OK;  // what making the accessibility service answers
+    std::vector<Annotation> annotations;
+    int servicesHeld = 0;  // made and not yet released
     std::vector<DWORD> defaultDllDirectories;
     std::vector<std::wstring> dllDirectories;
     std::set<HGDIOBJ> drawingObjects;

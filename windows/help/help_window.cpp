@@ -1,5 +1,6 @@
 #include "windows/help/help_window.h"
 
+#include "platform/accessibility.h"
 #include "platform/dialing.h"
 #include "toolkit/decimal.h"
 #include "toolkit/message_box.h"
@@ -91,6 +92,11 @@ void HelpScreen::OnLoad() {
     SetText(VersionLabel, VersionCaption(app::CurrentVersion));
     SetText(CopyrightLabel, app::CopyrightNotice());
     SetPicture(MainIcon, OwnerIcon());
+    // Each Connect button reads "Connect": a screen reader hears which site it opens instead.
+    const int connectButtons[mirror::SiteCount] = {ConnectTo1, ConnectTo2, ConnectTo3};
+    for (int site = 1; site <= mirror::SiteCount; ++site)
+        platform::Accessibility::SetName(Control(connectButtons[site - 1]),
+                                         L"Connect to " + std::wstring(mirror::Shown(site)));
 }
 
 std::wstring ErrorPrompt(const Error& error) {

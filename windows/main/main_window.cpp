@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/accessibility.h"
 #include "platform/ansi.h"
 #include "platform/system_error.h"
 #include "registry/registry.h"
@@ -59,14 +60,16 @@ const wchar_t* const KeyPathByFamily[] = {IeMainKeyMachine, IeMainKeyMachine, Ie
 constexpr int NoFamily = -1;
 
 // Names the characters refused, as many of them as fit on the line.
-std::wstring NotHeldReason(const std::wstring& refused, const Ruler& ruler) {
-    const bool one = refused.size() == 1 || (refused.size() == 2 && IS_HIGH_SURROGATE(refused[0]));
-    const std::wstring end = one ? L"\": leave it out." : L"\": leave them out.";
+std::wstring NotHeldReason(const std::wstring& characters, const Ruler& ruler) {
+    const std::vector<std::wstring> refused = platform::LegibleCharacters(characters);
+    const std::wstring end = refused.size() == 1 ? L"\": leave it out." : L"\": leave them out.";
+    std::wstring named;
+    for (const std::wstring& character : refused) named += character;
     for (std::size_t shown = refused.size(); shown > 0; --shown) {
-        if (shown < refused.size() && IS_LOW_SURROGATE(refused[shown])) continue;
-        const std::wstring reason = L"This system cannot store \"" + refused.substr(0, shown) +
+        const std::wstring reason = L"This system cannot store \"" + named +
                                     (shown < refused.size() ? L"..." : L"") + end;
         if (ruler.Fits(reason)) return reason;
+        named.resize(named.size() - refused[shown - 1].size());
     }
     return L"Leave out the characters this system cannot store.";
 }
@@ -125,15 +128,14 @@ void morvane::ShowOutcome(long status, int family) {
 }
 
 void morvane::ShowCompletedMessage() {
-    SetText(CompletedMessage,
-            L"Your Internet Explorer will now read: \r\n" + QuotedSuffix(Text(EnterText)));
+    ShowResult(L"Your Internet Explorer will now read: \r\n" + QuotedSuffix(Text(EnterText)));
 }
 
 void morvane::ShowOtherTitle(const ShownTitle& shown) {
     const std::wstring first = shown.source == TitleSource::User
                                    ? L"Changed, but your Windows NT/XP title comes first:"
                                    : L"Changed, but the Windows 95/98 or ME/2000 title shows:";
-    SetText(CompletedMessage, first + L"\r\n" + QuotedSuffix(shown.text));
+    ShowResult(first + L"\r\n" + QuotedSuffix(shown.text));
 }
 
 // The text as the browser puts it after a page's title, cut to the label's second line.
@@ -142,8 +144,14 @@ std::wstring morvane::QuotedSuffix(const std::wstring& title) {
 }
 
 void morvane::ShowWriteFailure(long status, bool machineWide) {
-    SetText(CompletedMessage, L"Your Internet Explorer could not be changed: \r\n" +
-                                  FailureReason(status, machineWide));
+    ShowResult(L"Your Internet Explorer could not be changed: \r\n" +
+               FailureReason(status, machineWide));
+}
+
+// The confirmation label never takes the focus, so screen readers are told to read it out.
+void morvane::ShowResult(const std::wstring& text) {
+    SetText(CompletedMessage, text);
+    platform::Accessibility::AnnounceChange(Control(CompletedMessage));
 }
 
 // The reason fits the confirmation's second line and, for the failures a user meets, says what

@@ -36,6 +36,7 @@ private:
     void ShowOutcome(long status, int family);
     void ShowOtherTitle(const ShownTitle& shown);
     void ShowWriteFailure(long status, bool machineWide);
+    void ShowResult(const std::wstring& text);
     std::wstring FailureReason(long status, bool machineWide);
     std::wstring QuotedSuffix(const std::wstring& title);
 };

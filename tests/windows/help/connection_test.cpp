@@ -1,7 +1,9 @@
 #include <algorithm>
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
+#include "platform/accessibility.h"
 #include "platform/dialing.h"
 #include "platform/library_search.h"
 #include "support/fake_platform.h"
@@ -24,12 +26,16 @@ protected:
 
     void SetUp() override {
         fake.FakeLibraries().FakeMessageBox();
-        DialingModule::Unbind();
+        Unbind();
         MainAndHelpTest::SetUp();
     }
     void TearDown() override {
         MainAndHelpTest::TearDown();
+        Unbind();
+    }
+    static void Unbind() {
         DialingModule::Unbind();
+        platform::Accessibility::Unbind();
     }
 
     // Opens help, presses the buttons in turn, then closes help if it is still open.
@@ -86,20 +92,23 @@ TEST_F(ConnectionTest, LibrariesLoadFromTheSystemDirectoryOnceAndComIsEnteredOnc
     Press({HelpScreen::ConnectTo2});
     EXPECT_EQ(fake.dials.size(), 3u);
     EXPECT_EQ(fake.shellOpens.size(), 3u);
-    ASSERT_EQ(fake.loads.size(), 3u);
-    EXPECT_EQ(fake.loads[0].path, SystemFile(L"wininet.dll"));
-    EXPECT_EQ(fake.loads[1].path, SystemFile(L"shell32.dll"));
-    EXPECT_EQ(fake.loads[2].path, SystemFile(L"ole32.dll"));
+    // The accessibility service's first, as the help window opens; the others' on the first press.
+    ASSERT_EQ(fake.loads.size(), 4u);
+    EXPECT_EQ(fake.loads[0].path, SystemFile(L"oleacc.dll"));
+    EXPECT_EQ(fake.loads[1].path, SystemFile(L"ole32.dll"));
+    EXPECT_EQ(fake.loads[2].path, SystemFile(L"wininet.dll"));
+    EXPECT_EQ(fake.loads[3].path, SystemFile(L"shell32.dll"));
     for (const auto& load : fake.loads)
         EXPECT_EQ(load.flags, static_cast<DWORD>(LOAD_WITH_ALTERED_SEARCH_PATH));
-    EXPECT_EQ(fake.lookups, (std::vector<std::string>{"InternetDial", "ShellExecuteA",
-                                                      "CoUninitialize", "CoInitializeEx"}));
+    EXPECT_EQ(fake.lookups, (std::vector<std::string>{"CoUninitialize", "CoInitializeEx",
+                                                      "CoCreateInstance", "InternetDial",
+                                                      "ShellExecuteA"}));
 
     EXPECT_EQ(fake.comInits, std::vector<DWORD>{0x6});  // apartment-threaded (2), no OLE1 DDE (4)
     const auto first = [this](const char* call) {
         return std::find(fake.order.begin(), fake.order.end(), call) - fake.order.begin();
     };
-    EXPECT_LT(first("dial"), first("com"));  // not at start-up
+    EXPECT_LT(first("com"), first("service"));
     EXPECT_LT(first("com"), first("shell"));
     EXPECT_EQ(fake.comUninits, 0);
     DialingModule::Unbind();
@@ -159,6 +168,30 @@ TEST_F(ConnectionTest, AMissingEntryPointOrShellLibraryIsReportedTheSameWay) {
     EXPECT_EQ(fake.dials.size(), 1u);  // the prompt came up before the shell failed
     ASSERT_EQ(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].text, L" 53 : File not found: " + SystemFile(L"shell32.dll"));
+}
+
+TEST_F(ConnectionTest, EachConnectButtonIsNamedForScreenReadersByTheSiteItOpens) {
+    std::vector<HWND> buttons;
+    driver.Post([&] {
+        for (const int id : {HelpScreen::ConnectTo1, HelpScreen::ConnectTo2,
+                             HelpScreen::ConnectTo3})
+            buttons.push_back(HelpControl(id));
+        help.Unload();
+    });
+    PressHelp();
+    ASSERT_EQ(fake.annotations.size(), 3u);
+    const wchar_t* const names[] = {L"Connect to http://selbrook.example.com",
+                                    L"Connect to http://selbrook.example.net",
+                                    L"Connect to http://selbrook.example.org"};
+    for (std::size_t site = 0; site < 3; ++site) {
+        const FakePlatform::Annotation& annotation = fake.annotations[site];
+        EXPECT_EQ(annotation.window, buttons[site]);
+        EXPECT_EQ(annotation.object, static_cast<DWORD>(OBJID_CLIENT));
+        EXPECT_EQ(annotation.child, static_cast<DWORD>(CHILDID_SELF));
+        EXPECT_TRUE(IsEqualGUID(annotation.property, PROPID_ACC_NAME));
+        EXPECT_EQ(annotation.text, names[site]);
+    }
+    EXPECT_EQ(fake.servicesHeld, 0);
 }
 
 // The start-up's library search: the system folder alone where the system offers it, else

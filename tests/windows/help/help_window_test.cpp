@@ -88,6 +88,12 @@ TEST_F(HelpWindowTest, ControlsHaveTheirCaptionsStylesAndColours) {
         }
         EXPECT_EQ(probe::ControlColours(Control(HelpScreen::Connect2Label)).text,
                   GetSysColor(COLOR_MENUTEXT));
+        // The addresses and the icon have no background of their own: they lie on the window's.
+        for (const int id : {HelpScreen::Connect2Label, HelpScreen::MainIcon}) {
+            const probe::Colours colours = probe::ControlColours(Control(id));
+            EXPECT_EQ(colours.background, GetSysColor(COLOR_MENU));
+            EXPECT_EQ(colours.brush, GetSysColor(COLOR_MENU));
+        }
         EXPECT_EQ(probe::ControlColours(Control(HelpScreen::ConnectTo2), WM_CTLCOLORBTN).brush,
                   RGB(224, 224, 224));
         help.Unload();

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/accessibility.h"
+#include "platform/ansi.h"
+#include "platform/com.h"
 #include "platform/system_error.h"
 #include "support/fake_platform.h"
 #include "support/window_probe.h"
@@ -83,7 +86,11 @@ TEST_F(MainWindowTest, ControlsHaveTheirKindsAlignmentsAndColours) {
     const probe::Colours option = probe::ControlColours(Control(morvane::WindowsVersion, 0));
     EXPECT_EQ(option.background, GetSysColor(COLOR_MENU));
     EXPECT_EQ(option.text, GetSysColor(COLOR_MENUTEXT));
-    EXPECT_EQ(probe::ControlColours(Control(morvane::Label1)).text, GetSysColor(COLOR_MENUTEXT));
+    // The prompt has no background of its own: it lies on the window's, not on a strip.
+    const probe::Colours prompt = probe::ControlColours(Control(morvane::Label1));
+    EXPECT_EQ(prompt.text, GetSysColor(COLOR_MENUTEXT));
+    EXPECT_EQ(prompt.background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(prompt.brush, GetSysColor(COLOR_MENU));
 }
 
 TEST_F(MainWindowTest, StartsEmptyWithNtXpSelectedAndTheTextBoxFocused) {
@@ -309,6 +316,64 @@ TEST_F(TitleChangeTest, ARefusedTextNamesTheCharactersTheSystemCannotStoreAsFarA
     ExpectFailure(L"This system cannot store \"" + cyrillic.substr(0, end - start) +
                   L"...\": leave them out.");
     EXPECT_TRUE(fake.opens.empty());
+
+    Type(L"Athens\x200b \x0391");  // with a zero-width space: it is named by its code
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"This system cannot store \"U+200B \x0391\": leave them out.");
+}
+
+TEST(LegibleCharactersTest, ThoseThatShowNothingOfTheirOwnAreNamedByTheirCodesSetApart) {
+    // Visible letters (one beyond 16 bits), then a zero-width space, a combining acute accent,
+    // a tag beyond 16 bits, a lone surrogate, a no-break space and direction marks.
+    EXPECT_EQ(platform::LegibleCharacters(L"\x0391\x03b8\x200b\xd83d\xde00\x0301\xdb40\xdc01"
+                                          L"\xd800\x00a0\x202e\x200e\xfeff\x03b1"),
+              (std::vector<std::wstring>{L"\x0391", L"\x03b8", L" U+200B", L" \xd83d\xde00",
+                                         L" U+0301", L" U+E0001", L" U+D800", L" U+00A0",
+                                         L" U+202E", L" U+200E", L" U+FEFF", L" \x03b1"}));
+}
+
+std::vector<HWND> announced;  // each window announced as a whole (its client, itself)
+void CALLBACK Announced(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) announced.push_back(window);
+}
+
+TEST_F(TitleChangeTest, EachResultIsAnnouncedToScreenReadersAsAPoliteLiveRegionWhereTheSystemCan) {
+    const GUID liveSetting = {
+        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+    fake.FakeLibraries();
+    platform::Com::Unbind();
+    announced.clear();
+    const HWINEVENTHOOK hook = SetWinEventHook(0x8019, 0x8019, nullptr, &Announced,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    Click(morvane::ChangeButton);
+    fake.setResult = ERROR_ACCESS_DENIED;
+    Click(morvane::ChangeButton);
+    // Where the system has no such service (before Windows XP), or no way to make it, the event
+    // alone is raised.
+    fake.serviceResult = REGDB_E_CLASSNOTREG;
+    Click(morvane::ChangeButton);
+    platform::Com::Unbind();
+    fake.missingEntryPoints = {"CoCreateInstance"};
+    Click(morvane::ChangeButton);
+    toolkit::PumpPendingMessages();
+    UnhookWinEvent(hook);
+    platform::Com::Unbind();
+    platform::Accessibility::Unbind();
+
+    const HWND label = Control(morvane::CompletedMessage);
+    EXPECT_EQ(announced, std::vector<HWND>(4, label));
+    ASSERT_EQ(fake.annotations.size(), 2u);
+    for (const FakePlatform::Annotation& annotation : fake.annotations) {
+        EXPECT_EQ(annotation.window, label);
+        EXPECT_EQ(annotation.object, static_cast<DWORD>(OBJID_CLIENT));
+        EXPECT_EQ(annotation.child, static_cast<DWORD>(CHILDID_SELF));
+        EXPECT_TRUE(IsEqualGUID(annotation.property, liveSetting));
+        EXPECT_EQ(annotation.type, VT_I4);
+        EXPECT_EQ(annotation.number, 1);  // polite
+    }
+    EXPECT_EQ(fake.servicesHeld, 0);
+    EXPECT_TRUE(fake.boxes.empty());
 }
 
 TEST(SystemErrorTextTest, IsTheSystemsDescriptionWithoutItsLineBreak) {

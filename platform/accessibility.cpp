@@ -1,0 +1,75 @@
+#include "platform/accessibility.h"
+
+#include <ole2.h>
+// The service's own class, interface and property identifiers are defined here, where they are
+// used: oleacc.dll has no import library of ours.
+#include <initguid.h>
+#include <oleacc.h>
+
+#include "platform/com.h"
+#include "platform/system_library.h"
+#include "toolkit/calls.h"
+#include "toolkit/error.h"
+#include "toolkit/owner.h"
+
+namespace platform::Accessibility {
+
+namespace {
+
+// The UI Automation property that makes an element a live region, and its polite setting; the
+// event that announces a live region's change. Windows 8 and later know them; the headers for
+// the Windows this program also runs on do not.
+const MSAAPROPID LiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG Polite = 1;
+constexpr DWORD LiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
+
+// Loaded by its full path before COM looks for the service, so that COM, and whatever loads
+// "oleacc.dll" by name once a screen reader asks, find the system's own copy already in place.
+SystemLibrary oleacc(L"oleacc.dll");
+
+void ReleaseService(IAccPropServices* service) { service->Release(); }
+using ServiceOwner = toolkit::Owner<IAccPropServices*, &ReleaseService>;
+
+// Runs set with the accessibility service, made afresh and released afterwards, as the system's
+// guidance has it. Where the service cannot be had, set does not run.
+template <typename Set>
+void WithService(Set&& set) {
+    ServiceOwner service;
+    toolkit::WithErrorTrap(
+        [&] {
+            oleacc.Load();
+            Com::Enter();
+            void* made = nullptr;
+            if (SUCCEEDED(Com::CreateInstance(CLSID_AccPropServices, IID_IAccPropServices, &made)))
+                service.reset(static_cast<IAccPropServices*>(made));
+        },
+        [](const toolkit::Error&) {});  // a library or entry point the system lacks
+    if (service) set(service.get());
+}
+
+}  // namespace
+
+void AnnounceChange(HWND control) {
+    WithService([control](IAccPropServices* service) {
+        VARIANT polite{};
+        polite.vt = VT_I4;
+        polite.lVal = Polite;
+        service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                             LiveSettingProperty, polite);
+    });
+    // Windows 95 has no such events without the accessibility add-on.
+    if (const auto notify = toolkit::Live().NotifyWinEvent)
+        notify(LiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void SetName(HWND control, const std::wstring& name) {
+    WithService([&](IAccPropServices* service) {
+        service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                PROPID_ACC_NAME, name.c_str());
+    });
+}
+
+void Unbind() { oleacc.Release(); }
+
+}  // namespace platform::Accessibility

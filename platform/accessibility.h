@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include <windows.h>
+
+// What screen readers are told beyond what a control shows. The properties go through the
+// system's accessibility service (oleacc.dll's, made through COM), bound by full path the first
+// time one is set; where the system does not offer the service or a property (before Windows XP,
+// say), that property is left as it was, and nothing fails.
+namespace platform::Accessibility {
+
+// Marks the control as a polite live region and tells screen readers that its text has changed,
+// so that they read it out when they are next silent, though the focus stays where it is.
+void AnnounceChange(HWND control);
+
+// The name screen readers say for the control, in place of its caption.
+void SetName(HWND control, const std::wstring& name);
+
+// For tests: releases the accessibility library, so that the next property loads it afresh.
+void Unbind();
+
+}  // namespace platform::Accessibility
