@@ -10,7 +10,6 @@
 #include "platform/system_library.h"
 #include "toolkit/calls.h"
 #include "toolkit/error.h"
-#include "toolkit/owner.h"
 
 namespace platform::Accessibility {
 
@@ -28,48 +27,53 @@ constexpr DWORD LiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
 // "oleacc.dll" by name once a screen reader asks, find the system's own copy already in place.
 SystemLibrary oleacc(L"oleacc.dll");
 
-void ReleaseService(IAccPropServices* service) { service->Release(); }
-using ServiceOwner = toolkit::Owner<IAccPropServices*, &ReleaseService>;
+// The accessibility service, made on first use and kept, as its library is, until the program
+// ends: making it for every change would cost more than the change itself. Null where the
+// system cannot make it, which is not asked again.
+IAccPropServices* service = nullptr;
+bool serviceSought = false;
 
-// Runs set with the accessibility service, made afresh and released afterwards, as the system's
-// guidance has it. Where the service cannot be had, set does not run.
-template <typename Set>
-void WithService(Set&& set) {
-    ServiceOwner service;
+IAccPropServices* Service() {
+    if (serviceSought) return service;
+    serviceSought = true;
     toolkit::WithErrorTrap(
-        [&] {
+        [] {
             oleacc.Load();
             Com::Enter();
             void* made = nullptr;
             if (SUCCEEDED(Com::CreateInstance(CLSID_AccPropServices, IID_IAccPropServices, &made)))
-                service.reset(static_cast<IAccPropServices*>(made));
+                service = static_cast<IAccPropServices*>(made);
         },
         [](const toolkit::Error&) {});  // a library or entry point the system lacks
-    if (service) set(service.get());
+    return service;
 }
 
 }  // namespace
 
 void AnnounceChange(HWND control) {
-    WithService([control](IAccPropServices* service) {
+    if (IAccPropServices* const accessibility = Service()) {
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = Polite;
-        service->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                             LiveSettingProperty, polite);
-    });
+        accessibility->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                   LiveSettingProperty, polite);
+    }
     // Windows 95 has no such events without the accessibility add-on.
     if (const auto notify = toolkit::Live().NotifyWinEvent)
         notify(LiveRegionChanged, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void SetName(HWND control, const std::wstring& name) {
-    WithService([&](IAccPropServices* service) {
-        service->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                PROPID_ACC_NAME, name.c_str());
-    });
+    if (IAccPropServices* const accessibility = Service())
+        accessibility->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                      PROPID_ACC_NAME, name.c_str());
 }
 
-void Unbind() { oleacc.Release(); }
+void Unbind() {
+    if (service) service->Release();
+    service = nullptr;
+    serviceSought = false;
+    oleacc.Release();
+}
 
 }  // namespace platform::Accessibility

@@ -17,7 +17,7 @@ void AnnounceChange(HWND control);
 // The name screen readers say for the control, in place of its caption.
 void SetName(HWND control, const std::wstring& name);
 
-// For tests: releases the accessibility library, so that the next property loads it afresh.
+// For tests: releases the service and its library, so that the next property makes it afresh.
 void Unbind();
 
 }  // namespace platform::Accessibility

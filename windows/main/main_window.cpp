@@ -101,7 +101,11 @@ void morvane::OnChangeButtonClick() {
     const int family = SelectedFamily();
     if (family == NoFamily) return ShowCompletedMessage();
     std::wstring keyPath = KeyPathByFamily[family];
-    ShowOutcome(Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText)), family);
+    const long status = Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText));
+    // The browser reads the user's own value first: a title written there is the one it shows.
+    if (status == ERROR_SUCCESS && KeyPathByFamily[family] == IeMainKeyUser)
+        return ShowCompletedMessage();
+    ShowOutcome(status, family);
 }
 
 // Without the value the browser shows its own name, which the text box then shows too; where

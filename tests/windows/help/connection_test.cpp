@@ -33,9 +33,10 @@ protected:
         MainAndHelpTest::TearDown();
         Unbind();
     }
+    // The service first: it is released before COM is left.
     static void Unbind() {
-        DialingModule::Unbind();
         platform::Accessibility::Unbind();
+        DialingModule::Unbind();
     }
 
     // Opens help, presses the buttons in turn, then closes help if it is still open.
@@ -191,6 +192,7 @@ TEST_F(ConnectionTest, EachConnectButtonIsNamedForScreenReadersByTheSiteItOpens)
         EXPECT_TRUE(IsEqualGUID(annotation.property, PROPID_ACC_NAME));
         EXPECT_EQ(annotation.text, names[site]);
     }
+    platform::Accessibility::Unbind();
     EXPECT_EQ(fake.servicesHeld, 0);
 }
 

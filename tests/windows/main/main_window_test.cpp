@@ -341,6 +341,7 @@ TEST_F(TitleChangeTest, EachResultIsAnnouncedToScreenReadersAsAPoliteLiveRegionW
     const GUID liveSetting = {
         0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
     fake.FakeLibraries();
+    platform::Accessibility::Unbind();
     platform::Com::Unbind();
     announced.clear();
     const HWINEVENTHOOK hook = SetWinEventHook(0x8019, 0x8019, nullptr, &Announced,
@@ -351,6 +352,7 @@ TEST_F(TitleChangeTest, EachResultIsAnnouncedToScreenReadersAsAPoliteLiveRegionW
     Click(morvane::ChangeButton);
     // Where the system has no such service (before Windows XP), or no way to make it, the event
     // alone is raised.
+    platform::Accessibility::Unbind();
     fake.serviceResult = REGDB_E_CLASSNOTREG;
     Click(morvane::ChangeButton);
     platform::Com::Unbind();
