@@ -433,7 +433,7 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     // The focused push button, and it alone, is the one Enter presses: no window has a default.
     if (code == BN_SETFOCUS || code == BN_KILLFOCUS)
         Live().SendMessageW(reinterpret_cast<HWND>(lParam), BM_SETSTYLE,
-                     code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+                            code == BN_SETFOCUS ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     // A push button that reports its focus reports the second click of a quick pair as a double
     // click: it is a second press all the same.
     if (code != BN_CLICKED && code != BN_DOUBLECLICKED) return;
@@ -459,7 +459,7 @@ void Form::KeepTabStopOnSelectedOption(const ControlDesign& option) {
 
 LRESULT Form::OnControlColour(UINT message, HDC dc, HWND control) {
     LRESULT brush = Live().DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
-                                   reinterpret_cast<LPARAM>(control));
+                                          reinterpret_cast<LPARAM>(control));
     const ControlDesign* design = FindControl(GetDlgCtrlID(control));
     if (!design) return brush;
     if (design->text.IsSet()) SetTextColor(dc, design->text.Drawn().Value());
