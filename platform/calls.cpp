@@ -35,12 +35,48 @@ DWORD WINAPI FormatMessageAnsi(DWORD flags, LPCVOID source, DWORD id, DWORD lang
     return toolkit::CopyText(wide, buffer, size);
 }
 
+// For a string value, as the registry module reads one: its text widened from the code page,
+// and its size in bytes of UTF-16.
+LSTATUS WINAPI RegQueryValueExAnsi(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type,
+                                   LPBYTE data, LPDWORD size) {
+    const std::string narrowName = toolkit::Narrow(name);
+    DWORD valueType = 0;
+    DWORD bytes = 0;
+    LSTATUS status =
+        RegQueryValueExA(key, narrowName.c_str(), reserved, &valueType, nullptr, &bytes);
+    std::string text(bytes, '\0');
+    if (status == ERROR_SUCCESS)
+        status = RegQueryValueExA(key, narrowName.c_str(), reserved, &valueType,
+                                  reinterpret_cast<BYTE*>(text.data()), &bytes);
+    if (status != ERROR_SUCCESS) return status;
+    text.resize(bytes);
+    const std::wstring wide = toolkit::Widen(text);
+    const DWORD needed = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
+    if (type) *type = valueType;
+    if (data && *size < needed) status = ERROR_MORE_DATA;
+    else if (data) wide.copy(reinterpret_cast<wchar_t*>(data), wide.size());
+    *size = needed;
+    return status;
+}
+
 }  // namespace
 
 void UseAnsiForms(Calls& calls) {
     calls.LoadLibraryExW = &LoadLibraryExAnsi;
     calls.GetSystemDirectoryW = &GetSystemDirectoryAnsi;
     calls.FormatMessageW = &FormatMessageAnsi;
+    calls.RegQueryValueExW = &RegQueryValueExAnsi;
+}
+
+bool HasRegistryViews() {
+    if (toolkit::AnsiFamily()) return false;
+#ifdef _WIN64
+    return true;
+#else
+    BOOL wow64 = FALSE;
+    const auto isWow64 = Live().IsWow64Process;
+    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+#endif
 }
 
 Calls& Live() {

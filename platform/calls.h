@@ -10,7 +10,7 @@ namespace platform {
 struct Calls {
     decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
-    decltype(&::RegQueryValueExA) RegQueryValueExA = &::RegQueryValueExA;
+    decltype(&::RegQueryValueExW) RegQueryValueExW = &::RegQueryValueExW;
     decltype(&::RegDeleteValueA) RegDeleteValueA = &::RegDeleteValueA;
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
     decltype(&::GetModuleHandleW) GetModuleHandleW = &::GetModuleHandleW;
@@ -19,12 +19,28 @@ struct Calls {
     decltype(&::FormatMessageW) FormatMessageW = &::FormatMessageW;
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
+    decltype(&::GetVersion) GetVersion = &::GetVersion;
+    // Looked up rather than imported: null on Windows 2000 and the 9x family, which lack it.
+    decltype(&::IsWow64Process) IsWow64Process = Kernel32Function<decltype(&::IsWow64Process)>(
+        "IsWow64Process");
+
+    // A function of kernel32.dll, or null where this Windows lacks it.
+    template <typename Function>
+    static Function Kernel32Function(const char* name) {
+        const FARPROC function = ::GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
+    }
 };
 
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
 // the table in use is bound on the 9x family (toolkit::AnsiFamily); GetModuleHandleW, asked
 // for kernel32.dll's NT-only functions, stays as it is.
 void UseAnsiForms(Calls& calls);
+
+// Whether the registry has a 64-bit and a 32-bit view of HKEY_LOCAL_MACHINE\Software for the
+// program to name: on 64-bit Windows (always for the 64-bit program, for the 32-bit one under
+// WOW64), unless the system reports the 9x family, whose registry calls know no views.
+bool HasRegistryViews();
 
 // The table in use; tests swap entries and restore them afterwards.
 Calls& Live();

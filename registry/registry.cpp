@@ -1,13 +1,11 @@
 #include "registry/registry.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "platform/ansi.h"
 #include "platform/calls.h"
 #include "toolkit/message_box.h"
 #include "toolkit/owner.h"
-#include "toolkit/text.h"
 
 namespace Registry {
 
@@ -59,20 +57,26 @@ LONG OpenKey(const std::string& subkey, REGSAM access, KeyOwner& key) {
 }
 
 // The value's text up to its first NUL; a value of any other type than a string is not read.
-LONG QueryString(HKEY key, const std::string& name, std::string& text) {
+LONG QueryString(HKEY key, const std::wstring& name, std::wstring& text) {
     const platform::Calls& calls = platform::Live();
     DWORD type = 0;
     DWORD size = 0;
-    LONG status = calls.RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size);
-    if (status != ERROR_SUCCESS) return status;
-    if (type != REG_SZ) return ERROR_UNSUPPORTED_TYPE;
-    std::string data(size, '\0');
-    status = calls.RegQueryValueExA(key, name.c_str(), nullptr, &type,
-                                    reinterpret_cast<BYTE*>(data.data()), &size);
-    if (status != ERROR_SUCCESS) return status;
-    if (type != REG_SZ) return ERROR_UNSUPPORTED_TYPE;
-    text = data.substr(0, std::min<std::size_t>(size, data.find('\0')));
-    return ERROR_SUCCESS;
+    LONG status = calls.RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+    std::wstring data;
+    // A value that grows between two calls is read again at the size it has grown to.
+    for (int reads = 0;; ++reads) {
+        if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return status;
+        if (type != REG_SZ) return ERROR_UNSUPPORTED_TYPE;
+        if (status == ERROR_SUCCESS && reads > 0) {
+            text = data.substr(0, data.find(L'\0'));
+            return ERROR_SUCCESS;
+        }
+        if (reads == 3) return status;
+        data.assign(size / sizeof(wchar_t) + 1, L'\0');  // room for a NUL the value may lack
+        size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        status = calls.RegQueryValueExW(key, name.c_str(), nullptr, &type,
+                                        reinterpret_cast<BYTE*>(data.data()), &size);
+    }
 }
 
 }  // namespace
@@ -111,7 +115,7 @@ void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey) {
 }
 
 LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
-                      const std::wstring& value) {
+                      const std::wstring& value, REGSAM view) {
     std::string subkey, name;
     const LONG split = SplitToAnsi(keyPath, valueName, subkey, name);
     if (split != ERROR_SUCCESS) return split;
@@ -121,7 +125,7 @@ LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
     if (!text) return ScratchStatus = ERROR_NO_UNICODE_TRANSLATION;
 
     KeyOwner key;
-    if (OpenKey(subkey, KEY_WRITE, key) != ERROR_SUCCESS) return ScratchStatus;
+    if (OpenKey(subkey, KEY_WRITE | view, key) != ERROR_SUCCESS) return ScratchStatus;
     // The stored size counts bytes, not characters, and includes the terminating NUL: a
     // double-byte code page needs two bytes for many characters.
     const LONG written = platform::Live().RegSetValueExA(
@@ -132,13 +136,13 @@ LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
     return written;
 }
 
-LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName) {
+LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName, REGSAM view) {
     std::string subkey, name;
     const LONG split = SplitToAnsi(keyPath, valueName, subkey, name);
     if (split != ERROR_SUCCESS) return split;
 
     KeyOwner key;
-    if (OpenKey(subkey, KEY_WRITE, key) != ERROR_SUCCESS) return ScratchStatus;
+    if (OpenKey(subkey, KEY_WRITE | view, key) != ERROR_SUCCESS) return ScratchStatus;
     const LONG deleted = platform::Live().RegDeleteValueA(OpenedKey, name.c_str());
     ScratchStatus = deleted;
     ScratchStatus = CloseKey(key.release());
@@ -146,17 +150,17 @@ LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName) {
     return deleted == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : deleted;
 }
 
-LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text) {
+LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text,
+                     REGSAM view) {
     std::string subkey, name;
     const LONG split = SplitToAnsi(keyPath, valueName, subkey, name);
     if (split != ERROR_SUCCESS) return split;
 
     KeyOwner key;
-    if (OpenKey(subkey, KEY_QUERY_VALUE, key) != ERROR_SUCCESS) return ScratchStatus;
-    std::string data;
-    const LONG read = QueryString(key.get(), name, data);
-    if (read == ERROR_SUCCESS) text = toolkit::Widen(data);
-    return read;
+    const LONG opened = OpenKey(subkey, KEY_QUERY_VALUE | view, key);
+    if (opened == ERROR_FILE_NOT_FOUND) return ERROR_PATH_NOT_FOUND;
+    if (opened != ERROR_SUCCESS) return opened;
+    return QueryString(key.get(), valueName, text);
 }
 
 }  // namespace Registry

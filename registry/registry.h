@@ -22,19 +22,24 @@ HKEY RootKeyFromName(std::wstring_view name);
 // Otherwise keyPath becomes its subkey part and rootKey its root (null for an unknown name).
 void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey);
 
+// Each call below takes the registry view to open the key in: 0 for the program's own, or
+// KEY_WOW64_64KEY or KEY_WOW64_32KEY on 64-bit Windows.
+
 // Writes value as the string value valueName under the key the path names; the key is opened,
 // never created. keyPath is left holding its subkey part. Returns ERROR_SUCCESS when the value
 // was written, otherwise the reason it was not: ERROR_NO_UNICODE_TRANSLATION, with nothing
 // opened or written, when the system's code page cannot hold the text exactly.
 LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
-                      const std::wstring& value);
+                      const std::wstring& value, REGSAM view = 0);
 
 // Removes the value valueName from the key the path names; the key is opened, never created.
 // ERROR_SUCCESS also when there was no such value: it is gone either way.
-LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName);
+LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName, REGSAM view = 0);
 
-// Reads the string value valueName into text. ERROR_FILE_NOT_FOUND where the key or the value
-// is missing, ERROR_UNSUPPORTED_TYPE where the value is there but not a string.
-LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text);
+// Reads the string value valueName into text, exactly as stored (UTF-16, except on the 9x
+// family). ERROR_PATH_NOT_FOUND where the key is missing, ERROR_FILE_NOT_FOUND where the value
+// is, ERROR_UNSUPPORTED_TYPE where the value is there but not a string.
+LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text,
+                     REGSAM view = 0);
 
 }  // namespace Registry

@@ -17,9 +17,8 @@ MAIN="Change the name on Internet Explorer"
 HELP="Morvane Help"
 USER_KEY='HKCU\Software\Microsoft\Internet Explorer\Main'
 
-# Where the program's machine-wide write lands, and the other registry view of 64-bit Windows,
-# which that write must leave alone (32-bit Windows has one view). A 32-bit program on 64-bit
-# Windows writes the 32-bit view.
+# The program's own registry view of the machine-wide key, and the other view of 64-bit Windows
+# (32-bit Windows has one view). A 32-bit program on 64-bit Windows has the 32-bit view.
 MACHINE_KEY='HKLM\Software\Microsoft\Internet Explorer\Main'
 WOW64_MACHINE_KEY='HKLM\Software\Wow6432Node\Microsoft\Internet Explorer\Main'
 case $WINDOWS in

@@ -156,7 +156,7 @@ TEST_F(RegistryTest, AFailedSetStillClosesTheKeyAndIsReportedAsAFailure) {
 
 TEST_F(RegistryTest, DeleteOpensForWritingRemovesTheValueAndCountsAnAbsentOneAsDone) {
     fake.values[{HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Main",
-                 "Window Title"}] = {REG_SZ, "x"};
+                 "Window Title"}] = {REG_SZ, L"x"};
     for (int time = 0; time < 2; ++time) {  // the value, then nothing left to delete
         std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
         EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), ERROR_SUCCESS);
@@ -185,12 +185,21 @@ TEST_F(RegistryTest, ReadOpensForQueryingAndReadsOnlyStrings) {
     EXPECT_EQ(fake.opens.at(0).access, static_cast<REGSAM>(KEY_QUERY_VALUE));
     auto& stored = fake.values[{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\Main",
                                 "Window Title"}];
-    stored = {REG_SZ, std::string("11.0\0junk", 9)};
+    stored = {REG_SZ, std::wstring(L"11.0\0junk", 9)};
     EXPECT_EQ(read(text), ERROR_SUCCESS);
     EXPECT_EQ(text, L"11.0");
-    stored = {REG_EXPAND_SZ, std::string("%x%\0", 4)};
+    stored = {REG_EXPAND_SZ, std::wstring(L"%x%\0", 4)};
     EXPECT_EQ(read(text), ERROR_UNSUPPORTED_TYPE);
     EXPECT_EQ(fake.closes.size(), 3u);
+
+    stored = {REG_SZ, L"\x0391"};
+    fake.growths = 1;  // it grows between the calls: read again at its new size, up to a point
+    EXPECT_EQ(read(text), ERROR_SUCCESS);
+    EXPECT_EQ(text, L"\x0391++");
+    fake.growths = 9;
+    EXPECT_EQ(read(text), ERROR_MORE_DATA);
+    fake.openResult = ERROR_FILE_NOT_FOUND;  // the key itself is missing
+    EXPECT_EQ(read(text), ERROR_PATH_NOT_FOUND);
 }
 
 TEST_F(RegistryTest, TextIsConvertedToTheAnsiCodePageAtTheCall) {

@@ -4,21 +4,31 @@
 
 #include <oleacc.h>
 
+#include "toolkit/text.h"
+
 namespace {
 
 FakePlatform* active = nullptr;
 
+// Where the key lies: the 32-bit view of the machine's software under Software\Wow6432Node.
+std::pair<HKEY, std::string> KeyPlace(const FakePlatform::Open& open) {
+    const bool view32 = open.root == HKEY_LOCAL_MACHINE && (open.access & KEY_WOW64_32KEY);
+    return {open.root, view32 ? "Software\\Wow6432Node" + open.subkey.substr(8) : open.subkey};
+}
+
 LSTATUS WINAPI FakeOpen(HKEY root, LPCSTR subkey, DWORD options, REGSAM access, PHKEY result) {
     active->opens.push_back({root, subkey ? subkey : "", options, access});
     active->order.push_back("open");
-    *result = active->openResult == ERROR_SUCCESS ? FakePlatform::OpenedKey : nullptr;
-    return active->openResult;
+    const bool missing = active->missingKeys.count(KeyPlace(active->opens.back())) > 0;
+    const LONG status = missing ? ERROR_FILE_NOT_FOUND : active->openResult;
+    *result = status == ERROR_SUCCESS ? FakePlatform::OpenedKey : nullptr;
+    return status;
 }
 
 // Where a value of this name lies under the key opened last.
-FakePlatform::ValuePlace PlaceOf(LPCSTR name) {
-    const FakePlatform::Open& open = active->opens.back();
-    return {open.root, open.subkey, name ? name : ""};
+FakePlatform::ValuePlace PlaceOf(const std::string& name) {
+    const auto [root, subkey] = KeyPlace(active->opens.back());
+    return {root, subkey, name};
 }
 
 LSTATUS WINAPI FakeSet(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
@@ -26,27 +36,35 @@ LSTATUS WINAPI FakeSet(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const 
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     active->sets.push_back({key, name ? name : "", reserved, type, bytes, size});
     active->order.push_back("set");
-    if (active->setResult == ERROR_SUCCESS) active->values[PlaceOf(name)] = {type, bytes};
+    if (active->setResult == ERROR_SUCCESS)
+        active->values[PlaceOf(name ? name : "")] = {type, toolkit::Widen(bytes)};
     return active->setResult;
 }
 
-LSTATUS WINAPI FakeQuery(HKEY, LPCSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
+LSTATUS WINAPI FakeQuery(HKEY, LPCWSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
     active->order.push_back("query");
     if (active->queryResult != ERROR_SUCCESS) return active->queryResult;
-    const auto found = active->values.find(PlaceOf(name));
+    const auto found = active->values.find(PlaceOf(toolkit::Narrow(name ? name : L"")));
     if (found == active->values.end()) return ERROR_FILE_NOT_FOUND;
-    const std::string& bytes = found->second.data;
+    std::wstring& text = found->second.data;
+    const DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
     *type = found->second.type;
-    if (data && *size < bytes.size()) return ERROR_MORE_DATA;
-    if (data) bytes.copy(reinterpret_cast<char*>(data), bytes.size());
-    *size = static_cast<DWORD>(bytes.size());
-    return ERROR_SUCCESS;
+    const bool fits = !data || *size >= bytes;
+    if (data && fits) text.copy(reinterpret_cast<wchar_t*>(data), text.size());
+    *size = bytes;
+    if (active->growths-- > 0) text += L"++";
+    return fits ? ERROR_SUCCESS : ERROR_MORE_DATA;
 }
 
 LSTATUS WINAPI FakeDelete(HKEY key, LPCSTR name) {
     active->deletes.push_back({key, name ? name : ""});
     active->order.push_back("delete");
-    return active->values.erase(PlaceOf(name)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return active->values.erase(PlaceOf(name ? name : "")) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+BOOL WINAPI FakeIsWow64Process(HANDLE, PBOOL wow64) {
+    *wow64 = active->wow64;
+    return TRUE;
 }
 
 LSTATUS WINAPI FakeClose(HKEY key) {
@@ -318,6 +336,7 @@ FakePlatform& FakePlatform::FailWideFormsAs9x() {
     FAIL_AS_9X(platformCalls, LoadLibraryExW);
     FAIL_AS_9X(platformCalls, GetSystemDirectoryW);
     FAIL_AS_9X(platformCalls, FormatMessageW);
+    FAIL_AS_9X(platformCalls, RegQueryValueExW);
     return *this;
 }
 
@@ -336,7 +355,8 @@ FakePlatform& FakePlatform::FakeRegistry() {
     platform::Calls& calls = platform::Live();
     calls.RegOpenKeyExA = &FakeOpen;
     calls.RegSetValueExA = &FakeSet;
-    calls.RegQueryValueExA = &FakeQuery;
+    calls.RegQueryValueExW = &FakeQuery;
+    calls.IsWow64Process = &FakeIsWow64Process;
     calls.RegDeleteValueA = &FakeDelete;
     calls.RegCloseKey = &FakeClose;
     return *this;

@@ -35,11 +35,12 @@ public:
         HKEY key;
         std::string name;
     };
-    // A value the fake registry holds, by the root and subkey it was opened with and its name.
+    // A value the fake registry holds, by its root, subkey and name. The 32-bit view of
+    // HKEY_LOCAL_MACHINE\Software lies under Software\Wow6432Node, as in Windows' own.
     using ValuePlace = std::tuple<HKEY, std::string, std::string>;
     struct Stored {
         DWORD type;
-        std::string data;
+        std::wstring data;  // as UTF-16, which an ANSI string becomes when set
     };
     struct Box {
         std::wstring text;
@@ -109,6 +110,9 @@ public:
     LONG setResult = ERROR_SUCCESS;
     LONG closeResult = ERROR_SUCCESS;
     LONG queryResult = ERROR_SUCCESS;  // any other answers every query
+    std::set<std::pair<HKEY, std::string>> missingKeys;  // by root and subkey, as values are
+    int growths = 0;  // queries after which the value read grows by two characters each
+    bool wow64 = true;  // what IsWow64Process answers: 64-bit Windows
 
     std::vector<Open> opens;
     std::vector<Set> sets;

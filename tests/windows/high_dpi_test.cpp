@@ -35,12 +35,16 @@ TEST_F(HighDpiTest, BothWindowsAndTheirFontsScaleWithTheScreen) {
     EXPECT_LE(mainClient.cy, 212);
     EXPECT_EQ(probe::Font(main.Control(morvane::ChangeButton)).lfHeight, -17);
 
-    // The confirmation's longest first line still fits its line.
+    // The confirmation's longest lines still fit: the machine's title, then the views' differing.
     FakePlatform fake;
+    const std::string main32 = "Software\\Wow6432Node\\Microsoft\\Internet Explorer\\Main";
     fake.FakeRegistry().values[{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\Main",
-                                "Window Title"}] = {REG_SZ, "Shared"};
-    SendMessageW(main.Control(morvane::DefaultButton), BM_CLICK, 0, 0);
-    EXPECT_EQ(probe::LinesShown(main.Control(morvane::CompletedMessage)), 2);
+                                "Window Title"}] = {REG_SZ, L"Shared"};
+    for (const wchar_t* other : {L"Shared", L"Other"}) {
+        fake.values[{HKEY_LOCAL_MACHINE, main32, "Window Title"}] = {REG_SZ, other};
+        SendMessageW(main.Control(morvane::DefaultButton), BM_CLICK, 0, 0);
+        EXPECT_EQ(probe::LinesShown(main.Control(morvane::CompletedMessage)), 2);
+    }
 
     ModalDriver driver;
     driver.Post([&] {

@@ -1,9 +1,13 @@
 #include "windows/main/browser_title.h"
 
 #include <cwchar>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include <windows.h>
 
+#include "platform/calls.h"
 #include "registry/registry.h"
 
 namespace {
@@ -23,7 +27,66 @@ long InstalledMajorVersion() {
     return 0;
 }
 
+// The registry views a key lies in: on 64-bit Windows, HKEY_LOCAL_MACHINE\Software has a
+// 64-bit and a 32-bit one, each read by the browser of that size. The user's key is shared.
+std::vector<REGSAM> ViewsOf(std::wstring_view keyPath) {
+    if (keyPath.rfind(L"HKEY_LOCAL_MACHINE\\", 0) == 0 && platform::HasRegistryViews())
+        return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+    return {0};
+}
+
+// Makes the change in each view that has the key.
+template <typename Change>
+long InEachView(const wchar_t* keyPath, Change change) {
+    long result = ERROR_FILE_NOT_FOUND;
+    for (const REGSAM view : ViewsOf(keyPath)) {
+        std::wstring path = keyPath;
+        const long status = change(path, view);
+        if (status == ERROR_FILE_NOT_FOUND) continue;  // no browser reads this view
+        if (status != ERROR_SUCCESS) return status;
+        result = ERROR_SUCCESS;
+    }
+    return result;
+}
+
+bool IsMissing(long status) {
+    return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND;
+}
+
+// What the browser of one view shows where the user has no value; nothing where the view has
+// no browser.
+std::optional<ShownTitle> MachineTitle(REGSAM view) {
+    std::wstring path = IeMainKeyMachine;
+    std::wstring text;
+    const long status = Registry::ReadStringValue(path, WindowTitleValue, text, view);
+    if (status == ERROR_SUCCESS) return ShownTitle{text, TitleSource::Machine};
+    if (status == ERROR_PATH_NOT_FOUND) return std::nullopt;
+    if (status == ERROR_FILE_NOT_FOUND) return ShownTitle{BrowserOwnName(), TitleSource::OwnName};
+    return ShownTitle{L"", TitleSource::Unreadable};
+}
+
 }  // namespace
+
+long StoreTitle(const wchar_t* keyPath, const std::wstring& title) {
+    return InEachView(keyPath, [&](std::wstring& path, REGSAM view) {
+        return Registry::WriteStringValue(path, WindowTitleValue, title, view);
+    });
+}
+
+long RemoveTitle(const wchar_t* keyPath) {
+    const long status = InEachView(keyPath, [](std::wstring& path, REGSAM view) {
+        return Registry::DeleteValue(path, WindowTitleValue, view);
+    });
+    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
+}
+
+// Windows 11 reports itself as 10.0, build 22000 or later, to a program whose manifest names
+// Windows 10.
+bool WindowsHasNoInternetExplorer() {
+    const DWORD version = platform::Live().GetVersion();
+    const bool ntFamily = (version & 0x80000000u) == 0;
+    return ntFamily && LOBYTE(LOWORD(version)) >= 10 && HIWORD(version) >= 22000;
+}
 
 std::wstring BrowserOwnName() {
     const long major = InstalledMajorVersion();
@@ -32,17 +95,20 @@ std::wstring BrowserOwnName() {
     return DefaultTitle;
 }
 
-std::optional<ShownTitle> TitleTheBrowserShows() {
-    const struct {
-        const wchar_t* keyPath;
-        TitleSource source;
-    } places[] = {{IeMainKeyUser, TitleSource::User}, {IeMainKeyMachine, TitleSource::Machine}};
-    for (const auto& place : places) {
-        std::wstring keyPath = place.keyPath;
-        std::wstring text;
-        const LONG status = Registry::ReadStringValue(keyPath, WindowTitleValue, text);
-        if (status == ERROR_SUCCESS) return ShownTitle{text, place.source};
-        if (status != ERROR_FILE_NOT_FOUND) return std::nullopt;
+ShownTitle TitleTheBrowserShows() {
+    std::wstring path = IeMainKeyUser;
+    std::wstring text;
+    const long status = Registry::ReadStringValue(path, WindowTitleValue, text);
+    if (status == ERROR_SUCCESS) return {text, TitleSource::User};
+    if (!IsMissing(status)) return {L"", TitleSource::Unreadable};
+
+    std::optional<ShownTitle> shown;
+    for (const REGSAM view : ViewsOf(IeMainKeyMachine)) {
+        const std::optional<ShownTitle> inView = MachineTitle(view);
+        if (!inView) continue;
+        if (inView->source == TitleSource::Unreadable) return *inView;
+        if (shown && shown->text != inView->text) return {L"", TitleSource::ViewsDiffer};
+        shown = inView;
     }
-    return ShownTitle{BrowserOwnName(), TitleSource::OwnName};
+    return shown ? *shown : ShownTitle{BrowserOwnName(), TitleSource::OwnName};
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 // Where Internet Explorer keeps the text it shows after every page title, and how it finds it.
@@ -14,17 +13,30 @@ inline constexpr const wchar_t* WindowTitleValue = L"Window Title";
 // The browser's name up to version 6, and the name shown where no version is found.
 inline constexpr const wchar_t* DefaultTitle = L"Microsoft Internet Explorer";
 
-// Which of the places the browser looks in gave the title it shows.
-enum class TitleSource { User, Machine, OwnName };
+// Which of the places the browser looks in gave the title it shows, or why no one title can be
+// named: a value there that cannot be read back, or the 64-bit and the 32-bit browser of 64-bit
+// Windows showing different titles.
+enum class TitleSource { User, Machine, OwnName, Unreadable, ViewsDiffer };
 
 struct ShownTitle {
-    std::wstring text;
+    std::wstring text;  // for the User, Machine and OwnName sources
     TitleSource source;
 };
+
+// Writes the title under the key (IeMainKeyUser or IeMainKeyMachine), or removes it so that the
+// browser shows its own name. On 64-bit Windows the machine's key lies in two registry views,
+// one for each browser: each view that has the key is changed, one without it is skipped.
+// ERROR_FILE_NOT_FOUND where no view has the key, and the first other failure stops a change;
+// a removal where the key is missing is done.
+long StoreTitle(const wchar_t* keyPath, const std::wstring& title);
+long RemoveTitle(const wchar_t* keyPath);
+
+// Windows 11 and later, where no Internet Explorer shows the title.
+bool WindowsHasNoInternetExplorer();
 
 // The installed browser's own name, which it shows where no value names another.
 std::wstring BrowserOwnName();
 
-// The title as the browser reads it: the user's value, else the machine's (a present but empty
-// value counts), else its own name. Nothing where a value is there but cannot be read back.
-std::optional<ShownTitle> TitleTheBrowserShows();
+// The title as every browser on the machine reads it: the user's value, else the machine's in
+// each registry view that has the key (a present but empty value counts), else its own name.
+ShownTitle TitleTheBrowserShows();

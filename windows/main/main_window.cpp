@@ -1,11 +1,8 @@
 #include "windows/main/main_window.h"
 
-#include <optional>
-
 #include "platform/accessibility.h"
 #include "platform/ansi.h"
 #include "platform/system_error.h"
-#include "registry/registry.h"
 #include "toolkit/application.h"
 #include "toolkit/ruler.h"
 #include "windows/help/help_window.h"
@@ -100,12 +97,9 @@ int morvane::SelectedFamily() {
 void morvane::OnChangeButtonClick() {
     const int family = SelectedFamily();
     if (family == NoFamily) return ShowCompletedMessage();
-    std::wstring keyPath = KeyPathByFamily[family];
-    const long status = Registry::WriteStringValue(keyPath, WindowTitleValue, Text(EnterText));
+    const long status = StoreTitle(KeyPathByFamily[family], Text(EnterText));
     // The browser reads the user's own value first: a title written there is the one it shows.
-    if (status == ERROR_SUCCESS && KeyPathByFamily[family] == IeMainKeyUser)
-        return ShowCompletedMessage();
-    ShowOutcome(status, family);
+    ShowOutcome(status, family, KeyPathByFamily[family] != IeMainKeyUser);
 }
 
 // Without the value the browser shows its own name, which the text box then shows too; where
@@ -113,22 +107,34 @@ void morvane::OnChangeButtonClick() {
 void morvane::OnDefaultButtonClick() {
     const int family = SelectedFamily();
     if (family == NoFamily) return ShowCompletedMessage();
-    std::wstring keyPath = KeyPathByFamily[family];
-    const long status = Registry::DeleteValue(keyPath, WindowTitleValue);
+    const long status = RemoveTitle(KeyPathByFamily[family]);
     if (status == ERROR_SUCCESS) SetText(EnterText, BrowserOwnName());
-    ShowOutcome(status, family);
+    ShowOutcome(status, family, true);
 }
 
-// Confirms a change by what the browser will really show: a value it reads first, in the
-// user's key or instead in the machine's, is named rather than the text asked for.
-void morvane::ShowOutcome(long status, int family) {
+// Confirms a change by what the browser will really show, read back where another value may
+// come first; Windows 11 has no such browser to show it.
+void morvane::ShowOutcome(long status, int family, bool readBack) {
     const bool machineWide = KeyPathByFamily[family] == IeMainKeyMachine;
     if (status != ERROR_SUCCESS) return ShowWriteFailure(status, machineWide);
-    const std::optional<ShownTitle> shown = TitleTheBrowserShows();
-    if (shown && shown->source != TitleSource::OwnName && shown->text != Text(EnterText))
-        ShowOtherTitle(*shown);
-    else
-        ShowCompletedMessage();
+    if (WindowsHasNoInternetExplorer())
+        return ShowResult(L"Stored, but Windows 11 has no Internet Explorer:\r\n"
+                          L"Microsoft Edge shows its own title instead.");
+    if (!readBack) return ShowCompletedMessage();
+    const ShownTitle shown = TitleTheBrowserShows();
+    switch (shown.source) {
+    case TitleSource::Unreadable:
+        return ShowResult(L"Changed, but the title could not be read back:\r\n"
+                          L"open Internet Explorer to see what it shows.");
+    case TitleSource::ViewsDiffer:
+        return ShowResult(L"Changed, but 32-bit and 64-bit Internet Explorer differ:\r\n"
+                          L"choose Windows 95/98 or ME/2000 to set both alike.");
+    case TitleSource::OwnName: return ShowCompletedMessage();
+    case TitleSource::User:
+    case TitleSource::Machine:
+        if (shown.text == Text(EnterText)) return ShowCompletedMessage();
+        return ShowOtherTitle(shown);
+    }
 }
 
 void morvane::ShowCompletedMessage() {
@@ -139,7 +145,9 @@ void morvane::ShowOtherTitle(const ShownTitle& shown) {
     const std::wstring first = shown.source == TitleSource::User
                                    ? L"Changed, but your Windows NT/XP title comes first:"
                                    : L"Changed, but the Windows 95/98 or ME/2000 title shows:";
-    ShowResult(first + L"\r\n" + QuotedSuffix(shown.text));
+    // An empty title, quoted, would read as a lone hyphen.
+    const std::wstring title = shown.text.empty() ? L"it is empty." : QuotedSuffix(shown.text);
+    ShowResult(first + L"\r\n" + title);
 }
 
 // The text as the browser puts it after a page's title, cut to the label's second line.

@@ -33,7 +33,7 @@ private:
     void OnDefaultButtonClick();
     void OnHelpButtonClick();
     int SelectedFamily();
-    void ShowOutcome(long status, int family);
+    void ShowOutcome(long status, int family, bool readBack);
     void ShowOtherTitle(const ShownTitle& shown);
     void ShowWriteFailure(long status, bool machineWide);
     void ShowResult(const std::wstring& text);

@@ -2,6 +2,7 @@
 
 #include "platform/accessibility.h"
 #include "platform/ansi.h"
+#include "platform/calls.h"
 #include "platform/com.h"
 #include "platform/system_error.h"
 #include "support/fake_platform.h"
@@ -167,11 +168,15 @@ protected:
     }
 };
 
-TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
+TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHiveTheMachinesInBothViews) {
+    const std::vector<REGSAM> bothViews{KEY_WRITE | KEY_WOW64_64KEY, KEY_WRITE | KEY_WOW64_32KEY};
     const struct {
         int index;
         HKEY root;
-    } families[] = {{0, HKEY_LOCAL_MACHINE}, {1, HKEY_LOCAL_MACHINE}, {2, HKEY_CURRENT_USER}};
+        std::vector<REGSAM> accesses;
+    } families[] = {{0, HKEY_LOCAL_MACHINE, bothViews},
+                    {1, HKEY_LOCAL_MACHINE, bothViews},
+                    {2, HKEY_CURRENT_USER, {KEY_WRITE}}};
     Type(L"Susan's World");
     for (const auto& family : families) {
         SCOPED_TRACE(family.index);
@@ -179,10 +184,11 @@ TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
         fake.sets.clear();
         Click(morvane::WindowsVersion, family.index);
         Click(morvane::ChangeButton);
-        ASSERT_FALSE(fake.opens.empty());
+        ASSERT_EQ(fake.sets.size(), family.accesses.size());
+        for (std::size_t write = 0; write < fake.sets.size(); ++write)
+            EXPECT_EQ(fake.opens[write].access, family.accesses[write]);
         EXPECT_EQ(fake.opens[0].root, family.root);
         EXPECT_EQ(fake.opens[0].subkey, IeMainAnsi);
-        ASSERT_EQ(fake.sets.size(), 1u);
         EXPECT_EQ(fake.sets[0].name, "Window Title");
         EXPECT_EQ(fake.sets[0].data, std::string("Susan's World\0", 14));
         EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
@@ -193,25 +199,25 @@ TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
 TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwnName) {
     const std::string ieKey = "Software\\Microsoft\\Internet Explorer";
     const struct {
-        const char* svcVersion;
-        const char* version;
+        const wchar_t* svcVersion;
+        const wchar_t* version;
         const wchar_t* ownName;
     } browsers[] = {{nullptr, nullptr, L"Microsoft Internet Explorer"},
-                    {nullptr, "8.0.6001.18702", L"Windows Internet Explorer"},
-                    {"11.0.9600.18376", "9.11.9600.18376", L"Internet Explorer"}};
+                    {nullptr, L"8.0.6001.18702", L"Windows Internet Explorer"},
+                    {L"11.0.9600.18376", L"9.11.9600.18376", L"Internet Explorer"}};
     Click(morvane::WindowsVersion, 1);
     for (const auto& browser : browsers) {
         SCOPED_TRACE(browser.ownName);
         fake.values.clear();
         fake.deletes.clear();
-        fake.values[{HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}] = {REG_SZ, "Mine"};
+        fake.values[{HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}] = {REG_SZ, L"Mine"};
         if (browser.svcVersion)
             fake.values[{HKEY_LOCAL_MACHINE, ieKey, "svcVersion"}] = {REG_SZ, browser.svcVersion};
         if (browser.version)
             fake.values[{HKEY_LOCAL_MACHINE, ieKey, "Version"}] = {REG_SZ, browser.version};
         Type(L"something else");
         Click(morvane::DefaultButton);
-        ASSERT_EQ(fake.deletes.size(), 1u);
+        ASSERT_EQ(fake.deletes.size(), 2u);  // in both views
         EXPECT_EQ(fake.deletes[0].name, "Window Title");
         EXPECT_EQ(fake.values.count({HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}), 0u);
         EXPECT_EQ(window.Text(morvane::EnterText), browser.ownName);
@@ -233,22 +239,63 @@ TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwn
 
 TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheOneChanged) {
     const FakePlatform::ValuePlace user{HKEY_CURRENT_USER, IeMainAnsi, "Window Title"};
-    fake.values[user] = {REG_SZ, std::string("Mine\0", 5)};
-    Type(L"Shared");
+    fake.values[user] = {REG_SZ, std::wstring(L"\x0100pple\0", 6)};  // not taken for "Apple"
+    Type(L"Apple");
     Click(morvane::WindowsVersion, 0);
     Click(morvane::ChangeButton);
-    ExpectSaid(L"Changed, but your Windows NT/XP title comes first:\r\n\" - Mine\"");
+    ExpectSaid(L"Changed, but your Windows NT/XP title comes first:\r\n\" - \x0100pple\"");
+    fake.values[user] = {REG_SZ, L""};
+    Click(morvane::ChangeButton);
+    ExpectSaid(L"Changed, but your Windows NT/XP title comes first:\r\nit is empty.");
 
     Click(morvane::WindowsVersion, 2);
     Click(morvane::DefaultButton);
-    ExpectSaid(L"Changed, but the Windows 95/98 or ME/2000 title shows:\r\n\" - Shared\"");
+    ExpectSaid(L"Changed, but the Windows 95/98 or ME/2000 title shows:\r\n\" - Apple\"");
 
     // A value that cannot be read back is not guessed at.
-    fake.values[user] = {REG_DWORD, std::string(4, '\0')};
-    Type(L"Own");
+    fake.values[user] = {REG_DWORD, std::wstring(2, L'\0')};
     Click(morvane::WindowsVersion, 1);
     Click(morvane::ChangeButton);
-    EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Own\"");
+    ExpectSaid(L"Changed, but the title could not be read back:\r\n"
+               L"open Internet Explorer to see what it shows.");
+}
+
+TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey) {
+    const std::string wow64Main = "Software\\Wow6432Node\\Microsoft\\Internet Explorer\\Main";
+    const FakePlatform::ValuePlace view32{HKEY_LOCAL_MACHINE, wow64Main, "Window Title"};
+    Click(morvane::WindowsVersion, 0);
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(fake.values.count(view32), 1u);
+    Click(morvane::DefaultButton);
+    EXPECT_TRUE(fake.values.empty());
+    fake.values[view32] = {REG_SZ, L"Older"};  // no one title is named where the views differ
+    Click(morvane::WindowsVersion, 2);
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Changed, but 32-bit and 64-bit Internet Explorer differ:\r\n"
+               L"choose Windows 95/98 or ME/2000 to set both alike.");
+
+    // A view without the key is skipped, not created; with neither, only a removal is done.
+    fake.missingKeys = {{HKEY_LOCAL_MACHINE, wow64Main}};
+    fake.sets.clear();
+    Click(morvane::WindowsVersion, 1);
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(fake.sets.size(), 1u);
+    ExpectSaid(L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
+    fake.missingKeys.insert({HKEY_LOCAL_MACHINE, IeMainAnsi});
+    Click(morvane::ChangeButton);
+    ExpectFailure(L"The key for this choice is missing: try another Windows.");
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
+}
+
+DWORD WINAPI Windows11() { return 22000u << 16 | 10; }
+
+TEST_F(TitleChangeTest, OnWindows11TheTitleIsStoredButNoInternetExplorerShowsIt) {
+    platform::Live().GetVersion = &Windows11;
+    Click(morvane::ChangeButton);
+    EXPECT_EQ(fake.sets.size(), 1u);
+    ExpectSaid(L"Stored, but Windows 11 has no Internet Explorer:\r\n"
+               L"Microsoft Edge shows its own title instead.");
 }
 
 TEST_F(TitleChangeTest, ALongTitleIsStoredWholeAndCutOnTheConfirmationsSecondLine) {
