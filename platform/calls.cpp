@@ -82,6 +82,8 @@ bool HasRegistryViews() {
 Calls& Live() {
     static Calls calls = [] {
         Calls bound;
+        bound.IsWow64Process = As<decltype(&::IsWow64Process)>(
+            ::GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process"));
         if (toolkit::AnsiFamily()) UseAnsiForms(bound);
         return bound;
     }();

@@ -20,16 +20,8 @@ struct Calls {
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
     decltype(&::GetVersion) GetVersion = &::GetVersion;
-    // Looked up rather than imported: null on Windows 2000 and the 9x family, which lack it.
-    decltype(&::IsWow64Process) IsWow64Process = Kernel32Function<decltype(&::IsWow64Process)>(
-        "IsWow64Process");
-
-    // A function of kernel32.dll, or null where this Windows lacks it.
-    template <typename Function>
-    static Function Kernel32Function(const char* name) {
-        const FARPROC function = ::GetProcAddress(GetModuleHandleA("kernel32.dll"), name);
-        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
-    }
+    // Looked up once rather than imported: null on Windows 2000 and the 9x family, which lack it.
+    decltype(&::IsWow64Process) IsWow64Process = nullptr;
 };
 
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
