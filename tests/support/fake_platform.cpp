@@ -1,5 +1,6 @@
 #include "support/fake_platform.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <oleacc.h>
@@ -145,8 +146,11 @@ public:
     }
     HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
                                      AnnoScope) override { return E_FAIL; }
-    HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override {
-        return E_FAIL;
+    HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child,
+                                  const MSAAPROPID* properties, int count) override {
+        for (int at = 0; at < count; ++at)
+            active->clears.push_back({window, object, child, properties[at], VT_EMPTY, 0, {}});
+        return S_OK;
     }
     HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
         return E_FAIL;
@@ -324,6 +328,13 @@ FakePlatform& FakePlatform::FailWideFormsAs9x() {
 FakePlatform::FakePlatform() : saved_(platform::Live()), savedToolkit_(toolkit::Live()) {
     if (active) throw std::logic_error("one FakePlatform at a time");
     active = this;
+}
+
+bool FakePlatform::Cleared(const Annotation& set) const {
+    return std::any_of(clears.begin(), clears.end(), [&set](const Annotation& clear) {
+        return clear.window == set.window && clear.object == set.object &&
+               clear.child == set.child && IsEqualGUID(clear.property, set.property);
+    });
 }
 
 FakePlatform::~FakePlatform() {

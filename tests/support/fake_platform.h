@@ -102,6 +102,9 @@ public:
     // 9x family's stubs do, recording its name in wideCalls.
     FakePlatform& FailWideFormsAs9x();
 
+    // Whether a property set has been cleared since.
+    bool Cleared(const Annotation& set) const;
+
     // The real window-layer calls, which the counted drawing objects are made with.
     const toolkit::Calls& Real() const { return savedToolkit_; }
 
@@ -130,6 +133,7 @@ public:
     int comUninits = 0;
     HRESULT serviceResult = S_OK;  // what making the accessibility service answers
     std::vector<Annotation> annotations;
+    std::vector<Annotation> clears;  // one a property cleared
     int servicesHeld = 0;  // made and not yet released
     std::vector<DWORD> defaultDllDirectories;
     std::vector<std::wstring> dllDirectories;

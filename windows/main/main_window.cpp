@@ -89,6 +89,9 @@ void morvane::OnClick(int id) {
     }
 }
 
+// What screen readers were told of the confirmation label goes with the window.
+void morvane::OnUnload() { platform::Accessibility::ClearWithin(Window()); }
+
 // The help window is modal: this returns once the user has closed it.
 void morvane::OnHelpButtonClick() { DefaultInstance<HelpScreen>().ShowModal(Window()); }
 

@@ -172,7 +172,7 @@ TEST_F(ConnectionTest, AMissingEntryPointOrShellLibraryIsReportedTheSameWay) {
     EXPECT_EQ(fake.boxes[1].text, L" 53 : File not found: " + SystemFile(L"shell32.dll"));
 }
 
-TEST_F(ConnectionTest, EachConnectButtonIsNamedForScreenReadersByTheSiteItOpens) {
+TEST_F(ConnectionTest, EachConnectButtonIsNamedForScreenReadersByTheSiteItOpensTillItGoes) {
     std::vector<HWND> buttons;
     driver.Post([&] {
         for (const int id : {HelpScreen::ConnectTo1, HelpScreen::ConnectTo2,
@@ -192,6 +192,7 @@ TEST_F(ConnectionTest, EachConnectButtonIsNamedForScreenReadersByTheSiteItOpens)
         EXPECT_EQ(annotation.child, static_cast<DWORD>(CHILDID_SELF));
         EXPECT_TRUE(IsEqualGUID(annotation.property, PROPID_ACC_NAME));
         EXPECT_EQ(annotation.text, names[site]);
+        EXPECT_TRUE(fake.Cleared(annotation));  // as the help window went
     }
     platform::Accessibility::Unbind();
     EXPECT_EQ(fake.servicesHeld, 0);
