@@ -1,6 +1,5 @@
 #include "support/fake_platform.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 #include <oleacc.h>
@@ -148,8 +147,10 @@ public:
                                      AnnoScope) override { return E_FAIL; }
     HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child,
                                   const MSAAPROPID* properties, int count) override {
-        for (int at = 0; at < count; ++at)
-            active->clears.push_back({window, object, child, properties[at], VT_EMPTY, 0, {}});
+        for (FakePlatform::Annotation& set : active->annotations)
+            for (int at = 0; at < count; ++at)
+                set.cleared |= set.window == window && set.object == object &&
+                               set.child == child && IsEqualGUID(properties[at], set.property);
         return S_OK;
     }
     HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
@@ -328,13 +329,6 @@ FakePlatform& FakePlatform::FailWideFormsAs9x() {
 FakePlatform::FakePlatform() : saved_(platform::Live()), savedToolkit_(toolkit::Live()) {
     if (active) throw std::logic_error("one FakePlatform at a time");
     active = this;
-}
-
-bool FakePlatform::Cleared(const Annotation& set) const {
-    return std::any_of(clears.begin(), clears.end(), [&set](const Annotation& clear) {
-        return clear.window == set.window && clear.object == set.object &&
-               clear.child == set.child && IsEqualGUID(clear.property, set.property);
-    });
 }
 
 FakePlatform::~FakePlatform() {

@@ -76,6 +76,7 @@ public:
         VARTYPE type;  // VT_I4 or VT_BSTR
         LONG number;
         std::wstring text;
+        bool cleared = false;  // by the service's ClearHwndProps since
     };
 
     // The key handle the fake open hands out.
@@ -101,9 +102,6 @@ public:
     // Makes every wide function of both call tables (MessageBoxW, real there, aside) fail as the
     // 9x family's stubs do, recording its name in wideCalls.
     FakePlatform& FailWideFormsAs9x();
-
-    // Whether a property set has been cleared since.
-    bool Cleared(const Annotation& set) const;
 
     // The real window-layer calls, which the counted drawing objects are made with.
     const toolkit::Calls& Real() const { return savedToolkit_; }
@@ -133,7 +131,6 @@ public:
     int comUninits = 0;
     HRESULT serviceResult = S_OK;  // what making the accessibility service answers
     std::vector<Annotation> annotations;
-    std::vector<Annotation> clears;  // one a property cleared
     int servicesHeld = 0;  // made and not yet released
     std::vector<DWORD> defaultDllDirectories;
     std::vector<std::wstring> dllDirectories;

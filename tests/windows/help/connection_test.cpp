@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdlib>
 
 #include <gtest/gtest.h>
 #include <oleacc.h>
@@ -192,15 +191,14 @@ TEST_F(ConnectionTest, EachConnectButtonIsNamedForScreenReadersByTheSiteItOpensT
         EXPECT_EQ(annotation.child, static_cast<DWORD>(CHILDID_SELF));
         EXPECT_TRUE(IsEqualGUID(annotation.property, PROPID_ACC_NAME));
         EXPECT_EQ(annotation.text, names[site]);
-        EXPECT_TRUE(fake.Cleared(annotation));  // as the help window went
+        EXPECT_TRUE(annotation.cleared);  // as the help window went
     }
     platform::Accessibility::Unbind();
     EXPECT_EQ(fake.servicesHeld, 0);
 }
 
 // The start-up's library search: the system folder alone where the system offers it, else
-// without the current folder, else (Windows 2000) unchanged and without complaint. Run once more
-// with Windows 98 reported, as compatibility modes report it on later Windows.
+// without the current folder, else (Windows 2000) unchanged; the same with Windows 98 reported.
 TEST(LibrarySearchTest, SystemFolderOnlyThenNoCurrentFolderThenNothing) {
     ASSERT_TRUE(!std::getenv("MORVANE_EXPECT_9X") || toolkit::AnsiFamily());
     FakePlatform fake;
