@@ -1,5 +1,7 @@
 #include "platform/accessibility.h"
 
+#include <vector>
+
 #include <ole2.h>
 // The service's own class, interface and property identifiers are defined here, where they are
 // used: oleacc.dll has no import library of ours.
@@ -48,10 +50,28 @@ IAccPropServices* Service() {
     return service;
 }
 
+// The properties set through the service, each on a control, until that control's window goes.
+struct Annotation {
+    HWND control;
+    MSAAPROPID property;
+};
+std::vector<Annotation> annotations;
+
+// Notes the property as set on the control; false where it already was.
+bool Note(HWND control, const MSAAPROPID& property) {
+    for (const Annotation& annotation : annotations)
+        if (annotation.control == control && IsEqualGUID(annotation.property, property))
+            return false;
+    annotations.push_back({control, property});
+    return true;
+}
+
 }  // namespace
 
 void AnnounceChange(HWND control) {
-    if (IAccPropServices* const accessibility = Service()) {
+    // The live setting never changes: set once, it holds for every later change.
+    IAccPropServices* const accessibility = Service();
+    if (accessibility && Note(control, LiveSettingProperty)) {
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = Polite;
@@ -64,15 +84,32 @@ void AnnounceChange(HWND control) {
 }
 
 void SetName(HWND control, const std::wstring& name) {
-    if (IAccPropServices* const accessibility = Service())
-        accessibility->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                      PROPID_ACC_NAME, name.c_str());
+    IAccPropServices* const accessibility = Service();
+    if (!accessibility) return;
+    Note(control, PROPID_ACC_NAME);
+    accessibility->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  PROPID_ACC_NAME, name.c_str());
 }
 
+// Each note was made with the service in hand: it is there to clear what was noted.
+void ClearWithin(HWND window) {
+    for (auto annotation = annotations.begin(); annotation != annotations.end();) {
+        if (!IsChild(window, annotation->control)) {
+            ++annotation;
+            continue;
+        }
+        service->ClearHwndProps(annotation->control, static_cast<DWORD>(OBJID_CLIENT),
+                                CHILDID_SELF, &annotation->property, 1);
+        annotation = annotations.erase(annotation);
+    }
+}
+
+// The properties go with the service that held them.
 void Unbind() {
     if (service) service->Release();
     service = nullptr;
     serviceSought = false;
+    annotations.clear();
     oleacc.Release();
 }
 

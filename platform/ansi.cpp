@@ -56,10 +56,11 @@ bool TakesNoRoom(std::wstring_view character) {
     if (IS_HIGH_SURROGATE(character[0]) || IS_LOW_SURROGATE(character[0]))
         return true;  // a lone surrogate
     // The combining marks are too many to list; the NT family knows them all (Windows 95, 98
-    // and ME have GetStringTypeW only as a stub: there they are shown as they are).
+    // and ME have GetStringTypeW only as a stub: there they are shown as they are). Windows'
+    // tables mark precomposed letters such as "é" non-spacing too: a letter shows as itself.
     WORD shape = 0;
     return !toolkit::AnsiFamily() && GetStringTypeW(CT_CTYPE3, character.data(), 1, &shape) &&
-           (shape & C3_NONSPACING);
+           (shape & C3_NONSPACING) && !(shape & C3_ALPHA);
 }
 
 // "U+" and the code in hexadecimal, four digits at least.
@@ -98,14 +99,11 @@ std::wstring CharactersNotHeld(std::wstring_view text) {
 
 std::vector<std::wstring> LegibleCharacters(std::wstring_view characters) {
     std::vector<std::wstring> legible;
-    bool afterCode = false;
     for (std::size_t at = 0; at < characters.size();) {
         const std::wstring_view character = CharacterAt(characters, at);
         at += character.size();
-        const bool named = TakesNoRoom(character);
-        const std::wstring space = (named || afterCode) && !legible.empty() ? L" " : L"";
-        legible.push_back(space + (named ? CodeName(CodeOf(character)) : std::wstring(character)));
-        afterCode = named;
+        legible.push_back(TakesNoRoom(character) ? CodeName(CodeOf(character))
+                                                 : std::wstring(character));
     }
     return legible;
 }

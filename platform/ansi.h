@@ -22,7 +22,7 @@ std::wstring CharactersNotHeld(std::wstring_view text);
 // The characters one by one as a reader can find them in a line of text: a visible character as
 // it is (a pair of surrogates whole), and one that takes no room or would sit on its neighbour
 // there - a control, format or space character, a combining mark, a lone surrogate - by its
-// code, "U+200B", with a space between it and its neighbours.
+// code, "U+200B". Set them apart when showing them, lest a run of letters read as a word.
 std::vector<std::wstring> LegibleCharacters(std::wstring_view characters);
 
 // The same for texts the program itself supplies; raises a numbered error when one cannot be

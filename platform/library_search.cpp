@@ -1,14 +1,13 @@
 #include "platform/library_search.h"
 
 #include "platform/calls.h"
-#include "toolkit/calls.h"
 
 namespace platform {
 
 void HardenLibrarySearch() {
-    // Both functions are looked up rather than imported: Windows 2000 lacks them both, and its
-    // loader would refuse a program that imports either. No Windows of the 9x family has them.
-    if (toolkit::AnsiFamily()) return;
+    // Both functions are looked up rather than imported: Windows 2000 and the 9x family lack
+    // them, and their loaders would refuse a program that imports either. Looked up whatever
+    // the family reads as: a compatibility mode makes a newer Windows report the 9x family.
     Calls& calls = Live();
     const HMODULE kernel32 = calls.GetModuleHandleW(L"kernel32.dll");
     if (!kernel32) return;

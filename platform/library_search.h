@@ -7,8 +7,8 @@ namespace platform {
 // DLL of a system library's name downloaded next to the program must never be loaded. Where
 // the system offers it (Windows 8; Windows 7 and Server 2008 R2 with update KB2533623) only the
 // system folder is searched; else, from Windows XP SP1, the current folder is left out but the
-// program's folder is still searched first; Windows 2000 has neither and keeps its search.
-// Called first thing at start-up.
+// program's folder is still searched first; Windows 2000 and the 9x family have neither and keep
+// their search. Called first thing at start-up.
 void HardenLibrarySearch();
 
 }  // namespace platform

@@ -422,6 +422,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case WM_DESTROY:  // sent to the window before its controls
+        OnUnload();
+        break;
     }
     return Live().DefDlgProcW(window_, message, wParam, lParam);
 }

@@ -51,6 +51,8 @@ public:
 
 protected:
     virtual void OnLoad() {}
+    // Runs as the window is destroyed, its controls still there.
+    virtual void OnUnload() {}
     virtual void OnClick(int id) = 0;
 
 private:

@@ -41,7 +41,7 @@ sleep 1
     fail "the earlier title was overwritten"
 locate "$MAIN" | grep -q '^control .* Static Your Internet Explorer could not be changed: ' ||
     fail "the refusal is not shown"
-locate "$MAIN" | grep -qF 'This system cannot store "U+200B Αθ' ||
+locate "$MAIN" | grep -qF 'This system cannot store "U+200B Α θ' ||
     fail "the refusal does not name the zero-width space by its code"
 screenshot keyboard-text-refused
 

@@ -163,8 +163,13 @@ public:
     }
     HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
                                      AnnoScope) override { return E_FAIL; }
-    HRESULT WINAPI ClearHwndProps(HWND, DWORD, DWORD, const MSAAPROPID*, int) override {
-        return E_FAIL;
+    HRESULT WINAPI ClearHwndProps(HWND window, DWORD object, DWORD child, const MSAAPROPID* ids,
+                                  int count) override {
+        for (FakePlatform::Annotation& set : active->annotations)
+            for (int at = 0; at < count; ++at)
+                set.cleared |= set.window == window && set.object == object &&
+                               set.child == child && IsEqualGUID(ids[at], set.property);
+        return S_OK;
     }
     HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
         return E_FAIL;

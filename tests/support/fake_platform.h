@@ -77,6 +77,7 @@ public:
         VARTYPE type;  // VT_I4 or VT_BSTR
         LONG number;
         std::wstring text;
+        bool cleared = false;  // by the service's ClearHwndProps since
     };
 
     // The key handle the fake open hands out.

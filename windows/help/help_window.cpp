@@ -99,6 +99,9 @@ void HelpScreen::OnLoad() {
                                          L"Connect to " + std::wstring(mirror::Shown(site)));
 }
 
+// The Connect buttons' names go with the window.
+void HelpScreen::OnUnload() { platform::Accessibility::ClearWithin(Window()); }
+
 std::wstring ErrorPrompt(const Error& error) {
     const std::int32_t number = error.Number();
     return (number >= 0 ? L" " : L"") + Decimal(number) + L" : " + error.Description();

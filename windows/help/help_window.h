@@ -30,6 +30,7 @@ public:
 
 private:
     void OnLoad() override;
+    void OnUnload() override;
     void OnClick(int id) override;
     void ConnectTo(int site);
 };

@@ -56,17 +56,19 @@ const FormDesign MainDesign{
 const wchar_t* const KeyPathByFamily[] = {IeMainKeyMachine, IeMainKeyMachine, IeMainKeyUser};
 constexpr int NoFamily = -1;
 
-// Names the characters refused, as many of them as fit on the line.
+// Names the characters refused, as many of them as fit on the line, a space between each two:
+// distinct characters run together would read as a word.
 std::wstring NotHeldReason(const std::wstring& characters, const Ruler& ruler) {
     const std::vector<std::wstring> refused = platform::LegibleCharacters(characters);
     const std::wstring end = refused.size() == 1 ? L"\": leave it out." : L"\": leave them out.";
     std::wstring named;
-    for (const std::wstring& character : refused) named += character;
+    for (const std::wstring& character : refused)
+        named += (named.empty() ? L"" : L" ") + character;
     for (std::size_t shown = refused.size(); shown > 0; --shown) {
         const std::wstring reason = L"This system cannot store \"" + named +
                                     (shown < refused.size() ? L"..." : L"") + end;
         if (ruler.Fits(reason)) return reason;
-        named.resize(named.size() - refused[shown - 1].size());
+        named.resize(named.size() - refused[shown - 1].size() - (shown > 1 ? 1 : 0));
     }
     return L"Leave out the characters this system cannot store.";
 }
@@ -83,6 +85,9 @@ void morvane::OnClick(int id) {
     case HelpButton: OnHelpButtonClick(); break;
     }
 }
+
+// What screen readers were told of the confirmation label goes with the window.
+void morvane::OnUnload() { platform::Accessibility::ClearWithin(Window()); }
 
 // The help window is modal: this returns once the user has closed it.
 void morvane::OnHelpButtonClick() { DefaultInstance<HelpScreen>().ShowModal(Window()); }

@@ -29,6 +29,7 @@ public:
 
 private:
     void OnClick(int id) override;
+    void OnUnload() override;
     void OnChangeButtonClick();
     void OnDefaultButtonClick();
     void OnHelpButtonClick();
