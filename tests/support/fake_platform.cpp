@@ -62,8 +62,9 @@ LSTATUS WINAPI FakeDelete(HKEY key, LPCSTR name) {
     return active->values.erase(PlaceOf(name ? name : "")) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
+// The fake registry is 64-bit Windows', with its two views, for the 32-bit tests too.
 BOOL WINAPI FakeIsWow64Process(HANDLE, PBOOL wow64) {
-    *wow64 = active->wow64;
+    *wow64 = TRUE;
     return TRUE;
 }
 

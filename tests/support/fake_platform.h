@@ -113,7 +113,6 @@ public:
     LONG queryResult = ERROR_SUCCESS;  // any other answers every query
     std::set<std::pair<HKEY, std::string>> missingKeys;  // by root and subkey, as values are
     int growths = 0;  // queries after which the value read grows by two characters each
-    bool wow64 = true;  // what IsWow64Process answers: 64-bit Windows
 
     std::vector<Open> opens;
     std::vector<Set> sets;
