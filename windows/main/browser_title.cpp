@@ -49,19 +49,15 @@ long InEachView(const wchar_t* keyPath, Change change) {
     return result;
 }
 
-bool IsMissing(long status) {
-    return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND;
-}
-
-// What the browser of one view shows where the user has no value; nothing where the view has
-// no browser.
-std::optional<ShownTitle> MachineTitle(REGSAM view) {
-    std::wstring path = IeMainKeyMachine;
+// What the browser finds in one place: the value; none, where it shows its own name; nothing
+// where even the key is missing.
+std::optional<ShownTitle> TitleIn(const wchar_t* keyPath, TitleSource source, REGSAM view = 0) {
+    std::wstring path = keyPath;
     std::wstring text;
     const long status = Registry::ReadStringValue(path, WindowTitleValue, text, view);
-    if (status == ERROR_SUCCESS) return ShownTitle{text, TitleSource::Machine};
+    if (status == ERROR_SUCCESS) return ShownTitle{text, source};
     if (status == ERROR_PATH_NOT_FOUND) return std::nullopt;
-    if (status == ERROR_FILE_NOT_FOUND) return ShownTitle{BrowserOwnName(), TitleSource::OwnName};
+    if (status == ERROR_FILE_NOT_FOUND) return ShownTitle{L"", TitleSource::OwnName};
     return ShownTitle{L"", TitleSource::Unreadable};
 }
 
@@ -96,19 +92,17 @@ std::wstring BrowserOwnName() {
 }
 
 ShownTitle TitleTheBrowserShows() {
-    std::wstring path = IeMainKeyUser;
-    std::wstring text;
-    const long status = Registry::ReadStringValue(path, WindowTitleValue, text);
-    if (status == ERROR_SUCCESS) return {text, TitleSource::User};
-    if (!IsMissing(status)) return {L"", TitleSource::Unreadable};
+    const std::optional<ShownTitle> user = TitleIn(IeMainKeyUser, TitleSource::User);
+    if (user && user->source != TitleSource::OwnName) return *user;
 
     std::optional<ShownTitle> shown;
     for (const REGSAM view : ViewsOf(IeMainKeyMachine)) {
-        const std::optional<ShownTitle> inView = MachineTitle(view);
-        if (!inView) continue;
+        const auto inView = TitleIn(IeMainKeyMachine, TitleSource::Machine, view);
+        if (!inView) continue;  // no browser reads this view
         if (inView->source == TitleSource::Unreadable) return *inView;
-        if (shown && shown->text != inView->text) return {L"", TitleSource::ViewsDiffer};
+        if (shown && (shown->source != inView->source || shown->text != inView->text))
+            return {L"", TitleSource::ViewsDiffer};
         shown = inView;
     }
-    return shown ? *shown : ShownTitle{BrowserOwnName(), TitleSource::OwnName};
+    return shown ? *shown : ShownTitle{L"", TitleSource::OwnName};
 }

@@ -19,7 +19,7 @@ inline constexpr const wchar_t* DefaultTitle = L"Microsoft Internet Explorer";
 enum class TitleSource { User, Machine, OwnName, Unreadable, ViewsDiffer };
 
 struct ShownTitle {
-    std::wstring text;  // for the User, Machine and OwnName sources
+    std::wstring text;  // for the User and Machine sources; OwnName is BrowserOwnName()
     TitleSource source;
 };
 
