@@ -2,12 +2,12 @@
 # Types a title (MORVANE_TITLE, or "Susan's World") and writes it per-user for "Windows NT/XP";
 # writes another machine-wide for "Windows 95/98", which the per-user one hides, as the label
 # says; then Use Default removes the machine-wide value for "Windows ME/2000" and the per-user
-# one, after which the browser's own name shows. On 64-bit Windows the machine-wide value is
-# written to and removed from both registry views. It leaves through Exit. Its windows are
-# Unicode ones. With MORVANE_WIN98 set, Wine reports Windows 98 to the program: its windows are
-# ANSI ones, it names no registry view, a Connect button and Alt+C work in the help window too,
-# and the program's own calls into user32, gdi32 and advapi32, as Wine relays them, include no
-# wide function that 9x has as a stub.
+# one, after which the browser's own name shows. Machine-wide in both views of 64-bit Windows
+# (as Windows 98, its own view); it leaves through Exit. Its windows are Unicode ones. With
+# MORVANE_WIN98 set, Wine reports Windows 98 to the program: its windows are ANSI ones, a
+# Connect button and Alt+C work in the help window too, and the program's own calls into
+# user32, gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a
+# stub.
 PROGRAM=$1
 LOCATE=$2
 TITLE=${MORVANE_TITLE:-"Susan's World"}

@@ -63,10 +63,7 @@ LSTATUS WINAPI FakeDelete(HKEY key, LPCSTR name) {
 }
 
 // The fake registry is 64-bit Windows', with its two views, for the 32-bit tests too.
-BOOL WINAPI FakeIsWow64Process(HANDLE, PBOOL wow64) {
-    *wow64 = TRUE;
-    return TRUE;
-}
+BOOL WINAPI FakeIsWow64Process(HANDLE, PBOOL wow64) { return *wow64 = TRUE; }
 
 LSTATUS WINAPI FakeClose(HKEY key) {
     active->closes.push_back(key);

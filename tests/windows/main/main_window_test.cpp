@@ -168,15 +168,11 @@ protected:
     }
 };
 
-TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHiveTheMachinesInBothViews) {
-    const std::vector<REGSAM> bothViews{KEY_WRITE | KEY_WOW64_64KEY, KEY_WRITE | KEY_WOW64_32KEY};
+TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHive) {
     const struct {
         int index;
         HKEY root;
-        std::vector<REGSAM> accesses;
-    } families[] = {{0, HKEY_LOCAL_MACHINE, bothViews},
-                    {1, HKEY_LOCAL_MACHINE, bothViews},
-                    {2, HKEY_CURRENT_USER, {KEY_WRITE}}};
+    } families[] = {{0, HKEY_LOCAL_MACHINE}, {1, HKEY_LOCAL_MACHINE}, {2, HKEY_CURRENT_USER}};
     Type(L"Susan's World");
     for (const auto& family : families) {
         SCOPED_TRACE(family.index);
@@ -184,11 +180,10 @@ TEST_F(TitleChangeTest, EachFamilyWritesToItsOwnHiveTheMachinesInBothViews) {
         fake.sets.clear();
         Click(morvane::WindowsVersion, family.index);
         Click(morvane::ChangeButton);
-        ASSERT_EQ(fake.sets.size(), family.accesses.size());
-        for (std::size_t write = 0; write < fake.sets.size(); ++write)
-            EXPECT_EQ(fake.opens[write].access, family.accesses[write]);
+        ASSERT_FALSE(fake.opens.empty());
         EXPECT_EQ(fake.opens[0].root, family.root);
         EXPECT_EQ(fake.opens[0].subkey, IeMainAnsi);
+        ASSERT_EQ(fake.sets.size(), family.root == HKEY_CURRENT_USER ? 1u : 2u);  // both views
         EXPECT_EQ(fake.sets[0].name, "Window Title");
         EXPECT_EQ(fake.sets[0].data, std::string("Susan's World\0", 14));
         EXPECT_EQ(Confirmation(), L"Your Internet Explorer will now read: \r\n\" - Susan's World\"");
@@ -237,6 +232,8 @@ TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwn
     EXPECT_EQ(window.Text(morvane::EnterText), L"typed");
 }
 
+DWORD WINAPI Windows11() { return 22000u << 16 | 10; }
+
 TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheOneChanged) {
     const FakePlatform::ValuePlace user{HKEY_CURRENT_USER, IeMainAnsi, "Window Title"};
     fake.values[user] = {REG_SZ, std::wstring(L"\x0100pple\0", 6)};  // not taken for "Apple"
@@ -258,6 +255,10 @@ TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheO
     Click(morvane::ChangeButton);
     ExpectSaid(L"Changed, but the title could not be read back:\r\n"
                L"open Internet Explorer to see what it shows.");
+    platform::Live().GetVersion = &Windows11;  // where no browser reads it back
+    Click(morvane::ChangeButton);
+    ExpectSaid(L"Stored, but Windows 11 has no Internet Explorer:\r\n"
+               L"Microsoft Edge shows its own title instead.");
 }
 
 TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey) {
@@ -265,6 +266,8 @@ TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey
     const FakePlatform::ValuePlace view32{HKEY_LOCAL_MACHINE, wow64Main, "Window Title"};
     Click(morvane::WindowsVersion, 0);
     Click(morvane::ChangeButton);
+    EXPECT_EQ(fake.opens.at(0).access, static_cast<REGSAM>(KEY_WRITE | KEY_WOW64_64KEY));
+    EXPECT_EQ(fake.opens.at(1).access, static_cast<REGSAM>(KEY_WRITE | KEY_WOW64_32KEY));
     EXPECT_EQ(fake.values.count(view32), 1u);
     Click(morvane::DefaultButton);
     EXPECT_TRUE(fake.values.empty());
@@ -286,16 +289,6 @@ TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey
     ExpectFailure(L"The key for this choice is missing: try another Windows.");
     Click(morvane::DefaultButton);
     ExpectSaid(L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
-}
-
-DWORD WINAPI Windows11() { return 22000u << 16 | 10; }
-
-TEST_F(TitleChangeTest, OnWindows11TheTitleIsStoredButNoInternetExplorerShowsIt) {
-    platform::Live().GetVersion = &Windows11;
-    Click(morvane::ChangeButton);
-    EXPECT_EQ(fake.sets.size(), 1u);
-    ExpectSaid(L"Stored, but Windows 11 has no Internet Explorer:\r\n"
-               L"Microsoft Edge shows its own title instead.");
 }
 
 TEST_F(TitleChangeTest, ALongTitleIsStoredWholeAndCutOnTheConfirmationsSecondLine) {
