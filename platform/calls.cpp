@@ -69,21 +69,28 @@ void UseAnsiForms(Calls& calls) {
 }
 
 bool HasRegistryViews() {
-    if (toolkit::AnsiFamily()) return false;
 #ifdef _WIN64
     return true;
 #else
+    // IsWow64Process answers FALSE for an x86 program on ARM64; IsWow64Process2 tells it.
+    const Calls& calls = Live();
+    USHORT processMachine = IMAGE_FILE_MACHINE_UNKNOWN, nativeMachine = 0;
+    if (calls.IsWow64Process2)
+        return calls.IsWow64Process2(GetCurrentProcess(), &processMachine, &nativeMachine) &&
+               processMachine != IMAGE_FILE_MACHINE_UNKNOWN;
     BOOL wow64 = FALSE;
-    const auto isWow64 = Live().IsWow64Process;
-    return isWow64 && isWow64(GetCurrentProcess(), &wow64) && wow64;
+    return calls.IsWow64Process && calls.IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 #endif
 }
 
 Calls& Live() {
     static Calls calls = [] {
         Calls bound;
+        const HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
         bound.IsWow64Process = As<decltype(&::IsWow64Process)>(
-            ::GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process"));
+            ::GetProcAddress(kernel32, "IsWow64Process"));
+        bound.IsWow64Process2 = As<decltype(bound.IsWow64Process2)>(
+            ::GetProcAddress(kernel32, "IsWow64Process2"));
         if (toolkit::AnsiFamily()) UseAnsiForms(bound);
         return bound;
     }();

@@ -20,8 +20,11 @@ struct Calls {
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
     decltype(&::GetVersion) GetVersion = &::GetVersion;
-    // Looked up once rather than imported: null on Windows 2000 and the 9x family, which lack it.
+    // Looked up once rather than imported: null where the system lacks them (IsWow64Process
+    // before XP SP2, IsWow64Process2 before Windows 10 version 1709).
     decltype(&::IsWow64Process) IsWow64Process = nullptr;
+    BOOL(WINAPI* IsWow64Process2)(HANDLE process, USHORT* processMachine,
+                                   USHORT* nativeMachine) = nullptr;
 };
 
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
@@ -30,8 +33,8 @@ struct Calls {
 void UseAnsiForms(Calls& calls);
 
 // Whether the registry has a 64-bit and a 32-bit view of HKEY_LOCAL_MACHINE\Software for the
-// program to name: on 64-bit Windows (always for the 64-bit program, for the 32-bit one under
-// WOW64), unless the system reports the 9x family, whose registry calls know no views.
+// program to name: on 64-bit Windows, always for the 64-bit program, for the 32-bit one where
+// it runs emulated (WOW64, or x86 on ARM64), whatever Windows a compatibility mode reports.
 bool HasRegistryViews();
 
 // The table in use; tests swap entries and restore them afterwards.

@@ -49,11 +49,12 @@ LONG SplitToAnsi(std::wstring& keyPath, const std::wstring& valueName, std::stri
     return ERROR_SUCCESS;
 }
 
-// Opens the split key, never creating it; its status is left in ScratchStatus.
+// Opens the split key, never creating it; its status is left in ScratchStatus. A missing key
+// is told as ERROR_PATH_NOT_FOUND, apart from a missing value.
 LONG OpenKey(const std::string& subkey, REGSAM access, KeyOwner& key) {
     ScratchStatus = platform::Live().RegOpenKeyExA(RootKey, subkey.c_str(), 0, access, key.put());
     OpenedKey = key.get();
-    return ScratchStatus;
+    return ScratchStatus == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : ScratchStatus;
 }
 
 // The value's text up to its first NUL; a value of any other type than a string is not read.
@@ -77,6 +78,39 @@ LONG QueryString(HKEY key, const std::wstring& name, std::wstring& text) {
         status = calls.RegQueryValueExW(key, name.c_str(), nullptr, &type,
                                         reinterpret_cast<BYTE*>(data.data()), &size);
     }
+}
+
+// The views a key lies in, by the flags that name them.
+struct Views {
+    REGSAM flags[2];
+    int count;
+    const REGSAM* begin() const { return flags; }
+    const REGSAM* end() const { return flags + count; }
+};
+
+// The machine's two on 64-bit Windows, 64-bit first; else the one, named by no flag.
+Views ViewsOf(std::wstring_view keyPath) {
+    if (keyPath.rfind(L"HKEY_LOCAL_MACHINE\\", 0) == 0 && platform::HasRegistryViews())
+        return {{KEY_WOW64_64KEY, KEY_WOW64_32KEY}, 2};
+    return {{0, 0}, 1};
+}
+
+// Writes the value, or removes it where there is none to write, in each view that has the key;
+// stops at the first view that fails.
+ViewsChanged ChangeInEveryView(const std::wstring& keyPath, const std::wstring& valueName,
+                               const std::wstring* value) {
+    ViewsChanged done{ERROR_PATH_NOT_FOUND, 0};
+    for (const REGSAM view : ViewsOf(keyPath)) {
+        std::wstring path = keyPath;
+        const LONG status = value ? WriteStringValue(path, valueName, *value, view)
+                                  : DeleteValue(path, valueName, view);
+        if (status == ERROR_PATH_NOT_FOUND) continue;  // no program reads this view
+        if (status == ERROR_SUCCESS) ++done.changed;
+        // A removal that finds no value there has nothing to change.
+        else if (value || status != ERROR_FILE_NOT_FOUND) return {status, done.changed};
+        done.status = ERROR_SUCCESS;
+    }
+    return done;
 }
 
 }  // namespace
@@ -125,7 +159,8 @@ LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
     if (!text) return ScratchStatus = ERROR_NO_UNICODE_TRANSLATION;
 
     KeyOwner key;
-    if (OpenKey(subkey, KEY_WRITE | view, key) != ERROR_SUCCESS) return ScratchStatus;
+    const LONG opened = OpenKey(subkey, KEY_WRITE | view, key);
+    if (opened != ERROR_SUCCESS) return opened;
     // The stored size counts bytes, not characters, and includes the terminating NUL: a
     // double-byte code page needs two bytes for many characters.
     const LONG written = platform::Live().RegSetValueExA(
@@ -142,12 +177,12 @@ LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName, REGSAM vi
     if (split != ERROR_SUCCESS) return split;
 
     KeyOwner key;
-    if (OpenKey(subkey, KEY_WRITE | view, key) != ERROR_SUCCESS) return ScratchStatus;
+    const LONG opened = OpenKey(subkey, KEY_WRITE | view, key);
+    if (opened != ERROR_SUCCESS) return opened;
     const LONG deleted = platform::Live().RegDeleteValueA(OpenedKey, name.c_str());
     ScratchStatus = deleted;
     ScratchStatus = CloseKey(key.release());
-    // A value that is not there is as removed as it can be.
-    return deleted == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : deleted;
+    return deleted;
 }
 
 LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text,
@@ -158,9 +193,28 @@ LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::
 
     KeyOwner key;
     const LONG opened = OpenKey(subkey, KEY_QUERY_VALUE | view, key);
-    if (opened == ERROR_FILE_NOT_FOUND) return ERROR_PATH_NOT_FOUND;
     if (opened != ERROR_SUCCESS) return opened;
     return QueryString(key.get(), valueName, text);
+}
+
+ViewsChanged WriteInEveryView(const std::wstring& keyPath, const std::wstring& valueName,
+                              const std::wstring& value) {
+    return ChangeInEveryView(keyPath, valueName, &value);
+}
+
+ViewsChanged DeleteInEveryView(const std::wstring& keyPath, const std::wstring& valueName) {
+    return ChangeInEveryView(keyPath, valueName, nullptr);
+}
+
+ViewsRead ReadInEveryView(const std::wstring& keyPath, const std::wstring& valueName) {
+    ViewsRead views;
+    for (const REGSAM view : ViewsOf(keyPath)) {
+        std::wstring path = keyPath;
+        ValueRead& read = views.reads[views.count];
+        read.status = ReadStringValue(path, valueName, read.text, view);
+        if (read.status != ERROR_PATH_NOT_FOUND) ++views.count;
+    }
+    return views;
 }
 
 }  // namespace Registry

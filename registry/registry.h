@@ -23,23 +23,53 @@ HKEY RootKeyFromName(std::wstring_view name);
 void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey);
 
 // Each call below takes the registry view to open the key in: 0 for the program's own, or
-// KEY_WOW64_64KEY or KEY_WOW64_32KEY on 64-bit Windows.
+// KEY_WOW64_64KEY or KEY_WOW64_32KEY on 64-bit Windows. Each says ERROR_PATH_NOT_FOUND where
+// the key is missing: it is opened, never created.
 
-// Writes value as the string value valueName under the key the path names; the key is opened,
-// never created. keyPath is left holding its subkey part. Returns ERROR_SUCCESS when the value
-// was written, otherwise the reason it was not: ERROR_NO_UNICODE_TRANSLATION, with nothing
-// opened or written, when the system's code page cannot hold the text exactly.
+// Writes value as the string value valueName under the key the path names. keyPath is left
+// holding its subkey part. Returns ERROR_SUCCESS when the value was written, otherwise the
+// reason it was not: ERROR_NO_UNICODE_TRANSLATION, with nothing opened or written, when the
+// system's code page cannot hold the text exactly.
 LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
                       const std::wstring& value, REGSAM view = 0);
 
-// Removes the value valueName from the key the path names; the key is opened, never created.
-// ERROR_SUCCESS also when there was no such value: it is gone either way.
+// Removes the value valueName from the key the path names; ERROR_FILE_NOT_FOUND where there
+// was no such value to remove.
 LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName, REGSAM view = 0);
 
 // Reads the string value valueName into text, exactly as stored (UTF-16, except on the 9x
-// family). ERROR_PATH_NOT_FOUND where the key is missing, ERROR_FILE_NOT_FOUND where the value
-// is, ERROR_UNSUPPORTED_TYPE where the value is there but not a string.
+// family). ERROR_FILE_NOT_FOUND where the value is missing, ERROR_UNSUPPORTED_TYPE where it is
+// there but not a string.
 LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::wstring& text,
                      REGSAM view = 0);
+
+// On 64-bit Windows HKEY_LOCAL_MACHINE\Software has two registry views, a 64-bit and a 32-bit
+// one, each read by the programs of that size; elsewhere a key has one. The calls below work in
+// each view that holds the key, the 64-bit one first, and skip a view without it.
+
+// What a change in every view did: ERROR_SUCCESS, or the failure that stopped it at the first
+// view that failed (ERROR_PATH_NOT_FOUND where no view holds the key); and in how many views
+// a value was written or removed before that.
+struct ViewsChanged {
+    LONG status;
+    int changed;
+};
+ViewsChanged WriteInEveryView(const std::wstring& keyPath, const std::wstring& valueName,
+                              const std::wstring& value);
+// A view without the value has nothing to remove and counts as done, not as changed.
+ViewsChanged DeleteInEveryView(const std::wstring& keyPath, const std::wstring& valueName);
+
+// The value as ReadStringValue reads it in each view that holds the key; none where no view does.
+struct ValueRead {
+    LONG status;
+    std::wstring text;
+};
+struct ViewsRead {
+    ValueRead reads[2];
+    int count = 0;
+    const ValueRead* begin() const { return reads; }
+    const ValueRead* end() const { return reads + count; }
+};
+ViewsRead ReadInEveryView(const std::wstring& keyPath, const std::wstring& valueName);
 
 }  // namespace Registry

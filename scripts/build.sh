@@ -2,7 +2,8 @@
 # Builds morvane.exe for 32-bit and 64-bit Windows, and the tests for both: build/i686 and
 # build/x86_64 hold the programs as shipped (win32 thread model), build/i686-tests and
 # build/x86_64-tests the tests (posix thread model, for GoogleTest); the 64-bit tests' tree is
-# where ctest runs them all.
+# where ctest runs them all. Each tree is built incrementally: quick when nothing has changed.
+#   build.sh [programs]   (with "programs", only build/i686 and build/x86_64)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -20,5 +21,6 @@ build() {
 }
 build i686 OFF
 build x86_64 OFF
+[[ ${1:-} == programs ]] && exit 0
 build x86_64-tests ON
 build i686-tests ON

@@ -21,6 +21,8 @@ for package in "${packages[@]}"; do
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
+# Without 32-bit Wine, which a mirror may not offer yet, the 32-bit tests are skipped and say why.
+[[ ${missing[*]} == wine32:i386 && $(id -u) -ne 0 ]] && exit 0
 if [[ $(id -u) -ne 0 ]]; then
     echo "Missing packages: ${missing[*]}; run this as root, or install them with apt-get." >&2
     exit 1

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds Morvane if needed and starts it under Wine, in your own Wine prefix (WINEPREFIX, or
-# ~/.wine), which is where a browser running in that prefix reads its settings.
+# Builds the two programs (incrementally: quick when nothing has changed; never the tests) and
+# starts the 64-bit one, build/x86_64/morvane.exe, under Wine, in your own Wine prefix
+# (WINEPREFIX, or ~/.wine), which is where a browser running in that prefix reads its settings.
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/steps.sh"
 
 "$root/scripts/install-deps.sh"
-[[ -f "$root/build/x86_64/morvane.exe" ]] || "$root/scripts/build.sh"
+"$root/scripts/build.sh" programs
 
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"

@@ -35,6 +35,8 @@ prepare_prefix() {
     mkdir -p "$WINEPREFIX"
     wineserver -p
     quiet wineboot -i
+    # 32-bit Windows as Windows XP (Service Pack 3): the oldest NT that the 32-bit program is for.
+    [[ $WINEARCH != win32 ]] || quiet winecfg -v winxp
     "$root/scripts/prepare-prefix.sh"
     # The window tests run in a virtual desktop too: without a window manager on the display,
     # Wine would wait for one each time a window is shown or hidden.

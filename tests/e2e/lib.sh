@@ -27,11 +27,27 @@ case $WINDOWS in
     i686) OTHER_VIEW_KEY="" ;;
 esac
 
+# A failure ends the test with a FAIL line and a screenshot, also one in a command substitution
+# or a pipeline: its subshell tells the test's own shell to end.
+trap 'exit 1' USR1
+trap 'fail "\"$BASH_COMMAND\" failed"' ERR
 fail() {
     echo "FAIL: $*" >&2
     screenshot "failure-$(basename "$0" .sh)"
+    [[ $BASHPID == "$$" ]] || kill -USR1 "$$"
     exit 1
 }
+
+# Runs the command until it succeeds, for up to a minute: on a busy machine each Wine process
+# takes seconds to start. Returns 1 where it never did.
+eventually() {
+    local deadline=$((SECONDS + 60))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.2
+    done
+}
+not() { ! "$@"; }
 
 # Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process. Wine's
 # messages go to PROGRAM_LOG, when it is set.
@@ -46,30 +62,21 @@ start_program() {
 }
 
 # The X window that shows the whole Wine desktop.
-desktop_window() {
-    local attempt id
-    for attempt in $(seq 1 300); do
-        id=$(xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" 2>/dev/null | head -n 1 || true)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    echo "no Wine desktop window" >&2
-    return 1
+desktop_window() { eventually desktop_id || fail "no Wine desktop window"; }
+desktop_id() {
+    xdotool search --name "^$E2E_DESKTOP - Wine desktop\$" 2>/dev/null |
+        awk 'NR == 1 { print } END { exit NR == 0 }'
 }
 
 # Where the window with this caption and its controls are (see locate.cpp); only "end" when
-# the window is not there.
+# the window is not there. locate.exe renames its answer into place once it is whole.
 locate() {
-    local out="$ARTIFACTS/locate.txt" attempt
+    local out="$ARTIFACTS/locate.txt"
     rm -f "$out"
     wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$LOCATE" "$(winepath -w "$out")" "$1" \
         >/dev/null 2>&1
-    for attempt in $(seq 1 100); do
-        [[ -f "$out" ]] && { tr -d '\r' <"$out"; return 0; }
-        sleep 0.1
-    done
-    echo "locate gave no answer" >&2
-    return 1
+    eventually test -f "$out" || fail "locate gave no answer about '$1' within a minute"
+    tr -d '\r' <"$out"
 }
 
 # The centre of the control showing this text in the window with that caption: "x y".
@@ -84,13 +91,7 @@ control_centre() {
 
 window_shown() { locate "$1" | grep -q '^window '; }
 
-wait_for_window() {
-    local caption=$1 attempt
-    for attempt in 1 2 3; do
-        window_shown "$caption" && return 0
-    done
-    fail "window '$caption' never appeared"
-}
+wait_for_window() { eventually window_shown "$1" || fail "window '$1' never appeared"; }
 
 click_at() {
     local desktop
@@ -145,28 +146,18 @@ registry_value() {
             END { exit !found }'
 }
 
-# Waits up to five seconds for the value to be gone.
 expect_no_value() {
-    local attempt
-    for attempt in $(seq 1 25); do
-        registry_value "$1" "$2" >/dev/null || return 0
-        sleep 0.2
-    done
-    fail "$3 (found '$(registry_value "$1" "$2")')"
+    eventually not registry_value "$1" "$2" >/dev/null ||
+        fail "$3 (found '$(registry_value "$1" "$2")')"
 }
 
-# Waits a few seconds for a control of the window to show this text (or, for a text of more
-# than one line, this line of it).
-expect_shown() {
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        locate "$1" | awk -v text="$2" '$0 == text ||
-            substr($0, length($0) - length(text)) == " " text { found = 1 } END { exit !found }' &&
-            return 0
-        sleep 0.5
-    done
-    fail "'$1' does not show '$2'"
+# Whether a control of the window shows this text (or, for a text of more than one line, this
+# line of it).
+shows() {
+    locate "$1" | awk -v text="$2" '$0 == text ||
+        substr($0, length($0) - length(text)) == " " text { found = 1 } END { exit !found }'
 }
+expect_shown() { eventually shows "$1" "$2" || fail "'$1' does not show '$2'"; }
 
 delete_value() { reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
 
@@ -178,14 +169,7 @@ screenshot() {
 
 program_running() { pgrep -fx "$PROGRAM" >/dev/null; }
 
-wait_for_program_end() {
-    local attempt
-    for attempt in $(seq 1 50); do
-        program_running || return 0
-        sleep 0.2
-    done
-    fail "the program is still running"
-}
+wait_for_program_end() { eventually not program_running || fail "the program is still running"; }
 
 stop_program() {
     pkill -fx "$PROGRAM" 2>/dev/null || true
@@ -203,25 +187,12 @@ click_close_box() {
     click_at $((right - 13)) $((top + 12))
 }
 
-wait_for_window_gone() {
-    local caption=$1 attempt
-    for attempt in $(seq 1 25); do
-        window_shown "$caption" || return 0
-        sleep 0.2
-    done
-    fail "window '$caption' is still open"
-}
+wait_for_window_gone() { eventually not window_shown "$1" || fail "window '$1' is still open"; }
 
-# Waits up to five seconds for the string value to read as expected: the program handles a
-# click a moment after xdotool has sent it.
+# The program handles a click a moment after xdotool has sent it.
+value_is() { [[ "$(registry_value "$1" "$2")" == "$3" ]]; }
 expect_value() {
-    local key=$1 name=$2 expected=$3 message=$4 attempt
-    local value
-    for attempt in $(seq 1 25); do
-        value=$(registry_value "$key" "$name") && [[ "$value" == "$expected" ]] && return 0
-        sleep 0.2
-    done
-    fail "$message (found '$(registry_value "$key" "$name" 2>/dev/null)')"
+    eventually value_is "$1" "$2" "$3" || fail "$4 (found '$(registry_value "$1" "$2")')"
 }
 
 # Has Wine's browser record each address it is asked to open, a line each, in BROWSER_LOG;
@@ -240,11 +211,8 @@ forget_browser() {
     rm -rf "$BROWSER_DIR"
 }
 
+opened() { [[ -f "$BROWSER_LOG" && $(wc -l <"$BROWSER_LOG") -ge $1 ]]; }
 wait_for_opened() {
-    local count=$1 attempt
-    for attempt in $(seq 1 50); do
-        [[ -f "$BROWSER_LOG" && $(wc -l <"$BROWSER_LOG") -ge $count ]] && return 0
-        sleep 0.2
-    done
-    fail "the browser was asked to open $(cat "$BROWSER_LOG" 2>/dev/null | wc -l) sites, not $count"
+    eventually opened "$1" ||
+        fail "the browser was asked to open $(cat "$BROWSER_LOG" 2>/dev/null | wc -l) sites, not $1"
 }

@@ -75,7 +75,7 @@ TEST(RealRegistryTest, TextTheCodePageCannotHoldLeavesTheEarlierValueAsItWas) {
 TEST(RealRegistryTest, AMissingKeyIsNeitherCreatedNorWritten) {
     const wchar_t* const missing = L"Software\\Morvane Test\\No Such Key";
     EXPECT_EQ(Write(L"HKEY_CURRENT_USER\\Software\\Morvane Test\\No Such Key", L"x"),
-              ERROR_FILE_NOT_FOUND);
+              ERROR_PATH_NOT_FOUND);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, missing));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, L"Software\\Morvane Test"));
 }
@@ -86,9 +86,9 @@ TEST(RealRegistryTest, WhatIsWrittenReadsBackAndADeletedValueIsGone) {
     std::wstring text;
     EXPECT_EQ(Registry::ReadStringValue(path, L"Window Title", text), ERROR_SUCCESS);
     EXPECT_EQ(text, L"Read me");
-    for (int time = 0; time < 2; ++time) {  // the second finds nothing to delete
+    for (const LONG expected : {ERROR_SUCCESS, ERROR_FILE_NOT_FOUND}) {  // then none to delete
         path = UserMain;
-        EXPECT_EQ(Registry::DeleteValue(path, L"Window Title"), ERROR_SUCCESS);
+        EXPECT_EQ(Registry::DeleteValue(path, L"Window Title"), expected);
     }
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, IeMainSubkey, L"Window Title"), std::nullopt);
 }

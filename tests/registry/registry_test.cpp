@@ -154,12 +154,12 @@ TEST_F(RegistryTest, AFailedSetStillClosesTheKeyAndIsReportedAsAFailure) {
     EXPECT_EQ(Registry::ScratchStatus, ERROR_SUCCESS);  // the status of the last call, the close
 }
 
-TEST_F(RegistryTest, DeleteOpensForWritingRemovesTheValueAndCountsAnAbsentOneAsDone) {
+TEST_F(RegistryTest, DeleteOpensForWritingRemovesTheValueAndTellsAnAbsentOne) {
     fake.values[{HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\Main",
                  "Window Title"}] = {REG_SZ, L"x"};
-    for (int time = 0; time < 2; ++time) {  // the value, then nothing left to delete
+    for (const LONG expected : {ERROR_SUCCESS, ERROR_FILE_NOT_FOUND}) {  // then nothing left
         std::wstring keyPath = L"HKEY_CURRENT_USER\\" + IeMain;
-        EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), ERROR_SUCCESS);
+        EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), expected);
     }
     EXPECT_TRUE(fake.values.empty());
     EXPECT_EQ(fake.order, (std::vector<std::string>{"open", "delete", "close", "open", "delete",
@@ -171,7 +171,7 @@ TEST_F(RegistryTest, DeleteOpensForWritingRemovesTheValueAndCountsAnAbsentOneAsD
     fake.order.clear();
     fake.openResult = ERROR_FILE_NOT_FOUND;  // a missing key is a failure, and is not created
     std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\" + IeMain;
-    EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(Registry::DeleteValue(keyPath, L"Window Title"), ERROR_PATH_NOT_FOUND);
     EXPECT_EQ(fake.order, std::vector<std::string>{"open"});
 }
 

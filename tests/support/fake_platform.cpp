@@ -19,8 +19,8 @@ std::pair<HKEY, std::string> KeyPlace(const FakePlatform::Open& open) {
 LSTATUS WINAPI FakeOpen(HKEY root, LPCSTR subkey, DWORD options, REGSAM access, PHKEY result) {
     active->opens.push_back({root, subkey ? subkey : "", options, access});
     active->order.push_back("open");
-    const bool missing = active->missingKeys.count(KeyPlace(active->opens.back())) > 0;
-    const LONG status = missing ? ERROR_FILE_NOT_FOUND : active->openResult;
+    const auto place = active->keyResults.find(KeyPlace(active->opens.back()));
+    const LONG status = place != active->keyResults.end() ? place->second : active->openResult;
     *result = status == ERROR_SUCCESS ? FakePlatform::OpenedKey : nullptr;
     return status;
 }
@@ -360,6 +360,7 @@ FakePlatform& FakePlatform::FakeRegistry() {
     calls.RegSetValueExA = &FakeSet;
     calls.RegQueryValueExW = &FakeQuery;
     calls.IsWow64Process = &FakeIsWow64Process;
+    calls.IsWow64Process2 = nullptr;
     calls.RegDeleteValueA = &FakeDelete;
     calls.RegCloseKey = &FakeClose;
     return *this;

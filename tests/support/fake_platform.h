@@ -111,7 +111,8 @@ public:
     LONG setResult = ERROR_SUCCESS;
     LONG closeResult = ERROR_SUCCESS;
     LONG queryResult = ERROR_SUCCESS;  // any other answers every query
-    std::set<std::pair<HKEY, std::string>> missingKeys;  // by root and subkey, as values are
+    // What opening these keys answers instead, by root and subkey as values are.
+    std::map<std::pair<HKEY, std::string>, LONG> keyResults;
     int growths = 0;  // queries after which the value read grows by two characters each
 
     std::vector<Open> opens;

@@ -65,13 +65,14 @@ const FormDesign HelpDesign{
 const std::wstring& Instructions() {
     static const std::wstring text =
         L"Morvane is a simple freeware program that changes the name on your Internet Explorer. "
-        L"The default name is \"Microsoft Internet Explorer\". I know that you have noticed this "
-        L"tacked on to your title bar regardless of the web page that you visit.\r\n\r\n"
+        L"The default name is the browser's own name, \"Microsoft Internet Explorer\" on older "
+        L"versions. I know that you have noticed this tacked on to your title bar regardless of "
+        L"the web page that you visit.\r\n\r\n"
         L"Simply select the operating system that you are using and change the name to "
         L"\"Bill's Explorer\", \"Susan's World\" or anything else that you can imagine.\r\n\r\n"
         L"NOTE: Some Windows operating systems are a combination of different versions. You may "
         L"need to select a different version than you suspect for your title to appear. "
-        L"Selecting the wrong one will too no harm.\r\n\r\n"
+        L"Selecting the wrong one will do no harm.\r\n\r\n"
         L"Please visit one of my mirror sites at " + std::wstring(mirror::Shown(1)) + L", " +
         mirror::Shown(2) + L" or " + mirror::Shown(3) +
         L" to evaluate other Selbrook Software.\r\n\r\n"

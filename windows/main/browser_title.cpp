@@ -2,8 +2,6 @@
 
 #include <cwchar>
 #include <optional>
-#include <string_view>
-#include <vector>
 
 #include <windows.h>
 
@@ -27,61 +25,44 @@ long InstalledMajorVersion() {
     return 0;
 }
 
-// The registry views a key lies in: on 64-bit Windows, HKEY_LOCAL_MACHINE\Software has a
-// 64-bit and a 32-bit one, each read by the browser of that size. The user's key is shared.
-std::vector<REGSAM> ViewsOf(std::wstring_view keyPath) {
-    if (keyPath.rfind(L"HKEY_LOCAL_MACHINE\\", 0) == 0 && platform::HasRegistryViews())
-        return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
-    return {0};
-}
-
-// Makes the change in each view that has the key.
-template <typename Change>
-long InEachView(const wchar_t* keyPath, Change change) {
-    long result = ERROR_FILE_NOT_FOUND;
-    for (const REGSAM view : ViewsOf(keyPath)) {
-        std::wstring path = keyPath;
-        const long status = change(path, view);
-        if (status == ERROR_FILE_NOT_FOUND) continue;  // no browser reads this view
-        if (status != ERROR_SUCCESS) return status;
-        result = ERROR_SUCCESS;
-    }
-    return result;
-}
-
-// What the browser finds in one place: the value; none, where it shows its own name; nothing
-// where even the key is missing.
-std::optional<ShownTitle> TitleIn(const wchar_t* keyPath, TitleSource source, REGSAM view = 0) {
-    std::wstring path = keyPath;
-    std::wstring text;
-    const long status = Registry::ReadStringValue(path, WindowTitleValue, text, view);
-    if (status == ERROR_SUCCESS) return ShownTitle{text, source};
-    if (status == ERROR_PATH_NOT_FOUND) return std::nullopt;
-    if (status == ERROR_FILE_NOT_FOUND) return ShownTitle{L"", TitleSource::OwnName};
+// What the browser makes of a value read from a key it has: the value, or its own name where
+// there is none.
+ShownTitle TitleIn(const Registry::ValueRead& read, TitleSource source) {
+    if (read.status == ERROR_SUCCESS) return ShownTitle{read.text, source};
+    if (read.status == ERROR_FILE_NOT_FOUND) return ShownTitle{L"", TitleSource::OwnName};
     return ShownTitle{L"", TitleSource::Unreadable};
+}
+
+// The build Windows keeps in the registry, which no compatibility mode lowers; 0 on the 9x
+// family, which has no such key.
+long InstalledBuildNumber() {
+    std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion";
+    std::wstring build;
+    if (Registry::ReadStringValue(keyPath, L"CurrentBuildNumber", build) != ERROR_SUCCESS)
+        return 0;
+    return std::wcstol(build.c_str(), nullptr, 10);
 }
 
 }  // namespace
 
-long StoreTitle(const wchar_t* keyPath, const std::wstring& title) {
-    return InEachView(keyPath, [&](std::wstring& path, REGSAM view) {
-        return Registry::WriteStringValue(path, WindowTitleValue, title, view);
-    });
+Registry::ViewsChanged StoreTitle(const wchar_t* keyPath, const std::wstring& title) {
+    return Registry::WriteInEveryView(keyPath, WindowTitleValue, title);
 }
 
-long RemoveTitle(const wchar_t* keyPath) {
-    const long status = InEachView(keyPath, [](std::wstring& path, REGSAM view) {
-        return Registry::DeleteValue(path, WindowTitleValue, view);
-    });
-    return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
+Registry::ViewsChanged RemoveTitle(const wchar_t* keyPath) {
+    const Registry::ViewsChanged removed = Registry::DeleteInEveryView(keyPath, WindowTitleValue);
+    if (removed.status == ERROR_PATH_NOT_FOUND) return {ERROR_SUCCESS, 0};
+    return removed;
 }
 
 // Windows 11 reports itself as 10.0, build 22000 or later, to a program whose manifest names
-// Windows 10.
+// Windows 10; in a compatibility mode, as the older Windows, while the registry keeps its build.
 bool WindowsHasNoInternetExplorer() {
     const DWORD version = platform::Live().GetVersion();
     const bool ntFamily = (version & 0x80000000u) == 0;
-    return ntFamily && LOBYTE(LOWORD(version)) >= 10 && HIWORD(version) >= 22000;
+    const bool reportsWindows11 = ntFamily && LOBYTE(LOWORD(version)) >= 10 &&
+                                  HIWORD(version) >= 22000;
+    return reportsWindows11 || InstalledBuildNumber() >= 22000;
 }
 
 std::wstring BrowserOwnName() {
@@ -92,15 +73,17 @@ std::wstring BrowserOwnName() {
 }
 
 ShownTitle TitleTheBrowserShows() {
-    const std::optional<ShownTitle> user = TitleIn(IeMainKeyUser, TitleSource::User);
-    if (user && user->source != TitleSource::OwnName) return *user;
-
+    using Registry::ReadInEveryView;
+    for (const Registry::ValueRead& read : ReadInEveryView(IeMainKeyUser, WindowTitleValue)) {
+        const ShownTitle user = TitleIn(read, TitleSource::User);
+        if (user.source != TitleSource::OwnName) return user;
+    }
+    // A view without the key has no browser to read it, and is not read.
     std::optional<ShownTitle> shown;
-    for (const REGSAM view : ViewsOf(IeMainKeyMachine)) {
-        const auto inView = TitleIn(IeMainKeyMachine, TitleSource::Machine, view);
-        if (!inView) continue;  // no browser reads this view
-        if (inView->source == TitleSource::Unreadable) return *inView;
-        if (shown && (shown->source != inView->source || shown->text != inView->text))
+    for (const Registry::ValueRead& read : ReadInEveryView(IeMainKeyMachine, WindowTitleValue)) {
+        const ShownTitle inView = TitleIn(read, TitleSource::Machine);
+        if (inView.source == TitleSource::Unreadable) return inView;
+        if (shown && (shown->source != inView.source || shown->text != inView.text))
             return {L"", TitleSource::ViewsDiffer};
         shown = inView;
     }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "registry/registry.h"
+
 // Where Internet Explorer keeps the text it shows after every page title, and how it finds it.
 
 // The registry keys the title goes under, and the value it is stored as.
@@ -24,14 +26,14 @@ struct ShownTitle {
 };
 
 // Writes the title under the key (IeMainKeyUser or IeMainKeyMachine), or removes it so that the
-// browser shows its own name. On 64-bit Windows the machine's key lies in two registry views,
-// one for each browser: each view that has the key is changed, one without it is skipped.
-// ERROR_FILE_NOT_FOUND where no view has the key, and the first other failure stops a change;
-// a removal where the key is missing is done.
-long StoreTitle(const wchar_t* keyPath, const std::wstring& title);
-long RemoveTitle(const wchar_t* keyPath);
+// browser shows its own name, in each registry view that has the key (each is read by the
+// browser of its size). A failure stops the change and is returned with the number of views
+// changed before it. A removal where the key is missing has nothing to remove, and is done.
+Registry::ViewsChanged StoreTitle(const wchar_t* keyPath, const std::wstring& title);
+Registry::ViewsChanged RemoveTitle(const wchar_t* keyPath);
 
-// Windows 11 and later, where no Internet Explorer shows the title.
+// Windows 11 and later, where no Internet Explorer shows the title, also where a compatibility
+// mode makes the version calls report an older Windows.
 bool WindowsHasNoInternetExplorer();
 
 // The installed browser's own name, which it shows where no value names another.

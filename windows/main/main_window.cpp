@@ -102,54 +102,60 @@ int morvane::SelectedFamily() {
 void morvane::OnChangeButtonClick() {
     const int family = SelectedFamily();
     if (family == NoFamily) return ShowCompletedMessage();
-    const long status = StoreTitle(KeyPathByFamily[family], Text(EnterText));
-    // The browser reads the user's own value first: a title written there is the one it shows.
-    ShowOutcome(status, family, KeyPathByFamily[family] != IeMainKeyUser);
+    ShowOutcome(StoreTitle(KeyPathByFamily[family], Text(EnterText)), family, Press::Change);
 }
 
 // Without the value the browser shows its own name, which the text box then shows too; where
-// the value could not be removed, the box keeps what the user typed.
+// the value could not be removed everywhere, the box keeps what the user typed.
 void morvane::OnDefaultButtonClick() {
     const int family = SelectedFamily();
     if (family == NoFamily) return ShowCompletedMessage();
-    const long status = RemoveTitle(KeyPathByFamily[family]);
-    if (status == ERROR_SUCCESS) SetText(EnterText, BrowserOwnName());
-    ShowOutcome(status, family, true);
+    const Registry::ViewsChanged removed = RemoveTitle(KeyPathByFamily[family]);
+    if (removed.status == ERROR_SUCCESS) SetText(EnterText, BrowserOwnName());
+    ShowOutcome(removed, family, Press::Default);
 }
 
-// Confirms a change by what the browser will really show, read back where another value may
-// come first; Windows 11 has no such browser to show it.
-void morvane::ShowOutcome(long status, int family, bool readBack) {
+// Says what the press did, and what the browser will really show: read back where another value
+// may come first (a title written to the user's own key, read first, is the one shown), except
+// on Windows 11, which has no such browser.
+void morvane::ShowOutcome(const Registry::ViewsChanged& done, int family, Press press) {
     const bool machineWide = KeyPathByFamily[family] == IeMainKeyMachine;
-    if (status != ERROR_SUCCESS) return ShowWriteFailure(status, machineWide);
-    if (WindowsHasNoInternetExplorer())
-        return ShowResult(L"Stored, but Windows 11 has no Internet Explorer:\r\n"
+    if (done.status != ERROR_SUCCESS && done.changed > 0) return ShowPartialChange(done.status);
+    if (done.status != ERROR_SUCCESS) return ShowWriteFailure(done.status, machineWide);
+    const bool changed = done.changed > 0;
+    const std::wstring lead = changed ? L"Changed, but " : L"Nothing to remove; ";
+    if (WindowsHasNoInternetExplorer()) {
+        const wchar_t* verb = press == Press::Change ? L"Stored, but " : L"Removed, but ";
+        return ShowResult((changed ? verb : lead) + L"Windows 11 has no Internet Explorer:\r\n"
                           L"Microsoft Edge shows its own title instead.");
-    if (!readBack) return ShowCompletedMessage();
+    }
+    if (press == Press::Change && !machineWide) return ShowCompletedMessage();
     const ShownTitle shown = TitleTheBrowserShows();
     switch (shown.source) {
     case TitleSource::Unreadable:
-        return ShowResult(L"Changed, but the title could not be read back:\r\n"
-                          L"open Internet Explorer to see what it shows.");
+        return ShowResult(lead + L"the title could not be read back:\r\n"
+                                 L"open Internet Explorer to see what it shows.");
     case TitleSource::ViewsDiffer:
-        return ShowResult(L"Changed, but 32-bit and 64-bit Internet Explorer differ:\r\n"
-                          L"choose Windows 95/98 or ME/2000 to set both alike.");
-    case TitleSource::OwnName: return ShowCompletedMessage();
+        return ShowResult(lead + L"32-bit and 64-bit Internet Explorer differ:\r\n"
+                                 L"choose Windows 95/98 or ME/2000 to set both alike.");
+    case TitleSource::OwnName: break;
     case TitleSource::User:
     case TitleSource::Machine:
-        if (shown.text == Text(EnterText)) return ShowCompletedMessage();
-        return ShowOtherTitle(shown);
+        if (shown.text != Text(EnterText)) return ShowOtherTitle(lead, shown);
     }
+    if (changed) return ShowCompletedMessage();
+    ShowResult(L"Nothing to remove; your Internet Explorer reads:\r\n" +
+               QuotedSuffix(Text(EnterText)));
 }
 
 void morvane::ShowCompletedMessage() {
     ShowResult(L"Your Internet Explorer will now read: \r\n" + QuotedSuffix(Text(EnterText)));
 }
 
-void morvane::ShowOtherTitle(const ShownTitle& shown) {
-    const std::wstring first = shown.source == TitleSource::User
-                                   ? L"Changed, but your Windows NT/XP title comes first:"
-                                   : L"Changed, but the Windows 95/98 or ME/2000 title shows:";
+void morvane::ShowOtherTitle(const std::wstring& lead, const ShownTitle& shown) {
+    const std::wstring first = lead + (shown.source == TitleSource::User
+                                           ? L"your Windows NT/XP title comes first:"
+                                           : L"the Windows 95/98 or ME/2000 title shows:");
     // An empty title, quoted, would read as a lone hyphen.
     const std::wstring title = shown.text.empty() ? L"it is empty." : QuotedSuffix(shown.text);
     ShowResult(first + L"\r\n" + title);
@@ -165,6 +171,16 @@ void morvane::ShowWriteFailure(long status, bool machineWide) {
                FailureReason(status, machineWide));
 }
 
+// The 64-bit view, changed first, was changed and the 32-bit one refused: the 64-bit frame of
+// Internet Explorer 10 and 11 shows the change, and the user's own title would reach both.
+void morvane::ShowPartialChange(long status) {
+    const std::wstring reason = status == ERROR_ACCESS_DENIED
+                                    ? L"access is denied; choose Windows NT/XP."
+                                    : platform::SystemErrorText(status);
+    ShowResult(L"Changed for 64-bit Internet Explorer only:\r\n" +
+               Ruler(Control(CompletedMessage)).CutToFit(L"32-bit: " + reason));
+}
+
 // The confirmation label never takes the focus, so screen readers are told to read it out.
 void morvane::ShowResult(const std::wstring& text) {
     SetText(CompletedMessage, text);
@@ -178,7 +194,7 @@ std::wstring morvane::FailureReason(long status, bool machineWide) {
     case ERROR_NO_UNICODE_TRANSLATION:
         return NotHeldReason(platform::CharactersNotHeld(Text(EnterText)),
                              Ruler(Control(CompletedMessage)));
-    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
         return L"The key for this choice is missing: try another Windows.";
     case ERROR_ACCESS_DENIED:
         return machineWide ? L"This needs an administrator, or choose Windows NT/XP."

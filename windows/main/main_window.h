@@ -33,10 +33,13 @@ private:
     void OnChangeButtonClick();
     void OnDefaultButtonClick();
     void OnHelpButtonClick();
+    enum class Press { Change, Default };
+
     int SelectedFamily();
-    void ShowOutcome(long status, int family, bool readBack);
-    void ShowOtherTitle(const ShownTitle& shown);
+    void ShowOutcome(const Registry::ViewsChanged& done, int family, Press press);
+    void ShowOtherTitle(const std::wstring& lead, const ShownTitle& shown);
     void ShowWriteFailure(long status, bool machineWide);
+    void ShowPartialChange(long status);
     void ShowResult(const std::wstring& text);
     std::wstring FailureReason(long status, bool machineWide);
     std::wstring QuotedSuffix(const std::wstring& title);

@@ -141,7 +141,7 @@ TEST(InstructionsTest, FiveParagraphsNamingTheMirrorSitesEndingInALineBreak) {
     EXPECT_EQ(paragraphs[2],
               L"NOTE: Some Windows operating systems are a combination of different versions. "
               L"You may need to select a different version than you suspect for your title to "
-              L"appear. Selecting the wrong one will too no harm.");
+              L"appear. Selecting the wrong one will do no harm.");
     EXPECT_EQ(paragraphs[3],
               L"Please visit one of my mirror sites at http://selbrook.example.com, "
               L"http://selbrook.example.net or http://selbrook.example.org to evaluate other "

@@ -233,6 +233,7 @@ TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwn
 }
 
 DWORD WINAPI Windows11() { return 22000u << 16 | 10; }
+DWORD WINAPI Windows98() { return 0x80000000u | 10u << 8 | 4; }
 
 TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheOneChanged) {
     const FakePlatform::ValuePlace user{HKEY_CURRENT_USER, IeMainAnsi, "Window Title"};
@@ -248,6 +249,8 @@ TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheO
     Click(morvane::WindowsVersion, 2);
     Click(morvane::DefaultButton);
     ExpectSaid(L"Changed, but the Windows 95/98 or ME/2000 title shows:\r\n\" - Apple\"");
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Nothing to remove; the Windows 95/98 or ME/2000 title shows:\r\n\" - Apple\"");
 
     // A value that cannot be read back is not guessed at.
     fake.values[user] = {REG_DWORD, std::wstring(2, L'\0')};
@@ -255,40 +258,89 @@ TEST_F(TitleChangeTest, TheConfirmationNamesTheValueTheBrowserReadsInsteadOfTheO
     Click(morvane::ChangeButton);
     ExpectSaid(L"Changed, but the title could not be read back:\r\n"
                L"open Internet Explorer to see what it shows.");
+    const std::wstring noBrowser = L"Windows 11 has no Internet Explorer:\r\n"
+                                   L"Microsoft Edge shows its own title instead.";
     platform::Live().GetVersion = &Windows11;  // where no browser reads it back
     Click(morvane::ChangeButton);
-    ExpectSaid(L"Stored, but Windows 11 has no Internet Explorer:\r\n"
-               L"Microsoft Edge shows its own title instead.");
+    ExpectSaid(L"Stored, but " + noBrowser);
+    // A compatibility mode lowers the version reported, even to the 9x family's, not the build.
+    platform::Live().GetVersion = &Windows98;
+    fake.values[{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion",
+                 "CurrentBuildNumber"}] = {REG_SZ, L"22631"};
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Removed, but " + noBrowser);
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Nothing to remove; " + noBrowser);
+}
+
+USHORT processMachine;  // as IsWow64Process2 tells it: emulated on an x64 or ARM64 machine
+BOOL WINAPI FakeIsWow64Process2(HANDLE, USHORT* process, USHORT* native) {
+    *process = processMachine;
+    *native = IMAGE_FILE_MACHINE_ARM64;
+    return TRUE;
 }
 
 TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey) {
     const std::string wow64Main = "Software\\Wow6432Node\\Microsoft\\Internet Explorer\\Main";
     const FakePlatform::ValuePlace view32{HKEY_LOCAL_MACHINE, wow64Main, "Window Title"};
+    // Whatever family a compatibility mode reports, the process tells: by IsWow64Process2 where
+    // the system has it (IsWow64Process answers FALSE for x86 on ARM64).
+    platform::Live().GetVersion = &Windows98;
     Click(morvane::WindowsVersion, 0);
     Click(morvane::ChangeButton);
     EXPECT_EQ(fake.opens.at(0).access, static_cast<REGSAM>(KEY_WRITE | KEY_WOW64_64KEY));
     EXPECT_EQ(fake.opens.at(1).access, static_cast<REGSAM>(KEY_WRITE | KEY_WOW64_32KEY));
     EXPECT_EQ(fake.values.count(view32), 1u);
+    platform::Live().IsWow64Process = nullptr;
+    platform::Live().IsWow64Process2 = &FakeIsWow64Process2;
+    for (const USHORT machine : {IMAGE_FILE_MACHINE_I386, IMAGE_FILE_MACHINE_UNKNOWN}) {
+        processMachine = machine;
+        fake.opens.clear();
+        fake.sets.clear();
+        Click(morvane::ChangeButton);  // one view, named by no flag, for the 32-bit program alone
+        const bool two = machine == IMAGE_FILE_MACHINE_I386 || sizeof(void*) == 8;
+        EXPECT_EQ(fake.sets.size(), two ? 2u : 1u);
+        EXPECT_EQ(fake.opens.at(0).access,
+                  static_cast<REGSAM>(KEY_WRITE | (two ? KEY_WOW64_64KEY : 0)));
+    }
+    processMachine = IMAGE_FILE_MACHINE_I386;
+
+    // A view refusing the change that the 64-bit one took: told as done, for both presses.
+    fake.values[view32] = {REG_SZ, L"Older"};
+    fake.keyResults = {{{HKEY_LOCAL_MACHINE, wow64Main}, ERROR_ACCESS_DENIED}};
+    Type(L"New");
+    for (const int press : {morvane::ChangeButton, morvane::DefaultButton}) {
+        Click(press);
+        ExpectSaid(L"Changed for 64-bit Internet Explorer only:\r\n"
+                   L"32-bit: access is denied; choose Windows NT/XP.");
+        EXPECT_EQ(fake.values.count({HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}),
+                  press == morvane::ChangeButton ? 1u : 0u);
+        EXPECT_EQ(fake.values.at(view32).data, L"Older");
+    }
+    EXPECT_EQ(window.Text(morvane::EnterText), L"New");
+    fake.keyResults.clear();
+    fake.values.erase(view32);
     Click(morvane::DefaultButton);
     EXPECT_TRUE(fake.values.empty());
     fake.values[view32] = {REG_SZ, L"Older"};  // no one title is named where the views differ
     Click(morvane::WindowsVersion, 2);
     Click(morvane::DefaultButton);
-    ExpectSaid(L"Changed, but 32-bit and 64-bit Internet Explorer differ:\r\n"
+    ExpectSaid(L"Nothing to remove; 32-bit and 64-bit Internet Explorer differ:\r\n"
                L"choose Windows 95/98 or ME/2000 to set both alike.");
 
     // A view without the key is skipped, not created; with neither, only a removal is done.
-    fake.missingKeys = {{HKEY_LOCAL_MACHINE, wow64Main}};
+    fake.keyResults = {{{HKEY_LOCAL_MACHINE, wow64Main}, ERROR_FILE_NOT_FOUND}};
     fake.sets.clear();
     Click(morvane::WindowsVersion, 1);
     Click(morvane::ChangeButton);
     EXPECT_EQ(fake.sets.size(), 1u);
     ExpectSaid(L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
-    fake.missingKeys.insert({HKEY_LOCAL_MACHINE, IeMainAnsi});
+    fake.keyResults[{HKEY_LOCAL_MACHINE, IeMainAnsi}] = ERROR_FILE_NOT_FOUND;
     Click(morvane::ChangeButton);
     ExpectFailure(L"The key for this choice is missing: try another Windows.");
     Click(morvane::DefaultButton);
-    ExpectSaid(L"Your Internet Explorer will now read: \r\n\" - Microsoft Internet Explorer\"");
+    ExpectSaid(L"Nothing to remove; your Internet Explorer reads:\r\n"
+               L"\" - Microsoft Internet Explorer\"");
 }
 
 TEST_F(TitleChangeTest, ALongTitleIsStoredWholeAndCutOnTheConfirmationsSecondLine) {
