@@ -23,6 +23,7 @@ struct Calls {
     // Looked up once rather than imported: null where the system lacks them (IsWow64Process
     // before XP SP2, IsWow64Process2 before Windows 10 version 1709).
     decltype(&::IsWow64Process) IsWow64Process = nullptr;
+    // As Windows 10's headers declare it, which ours show only to programs for Windows 10.
     BOOL(WINAPI* IsWow64Process2)(HANDLE process, USHORT* processMachine,
                                    USHORT* nativeMachine) = nullptr;
 };
