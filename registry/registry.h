@@ -22,9 +22,9 @@ HKEY RootKeyFromName(std::wstring_view name);
 // Otherwise keyPath becomes its subkey part and rootKey its root (null for an unknown name).
 void SplitKeyPath(std::wstring& keyPath, HKEY& rootKey);
 
-// Each call below takes the registry view to open the key in: 0 for the program's own, or
-// KEY_WOW64_64KEY or KEY_WOW64_32KEY on 64-bit Windows. Each says ERROR_PATH_NOT_FOUND where
-// the key is missing: it is opened, never created.
+// The next three calls take the registry view to open the key in: 0 for the program's own, or
+// KEY_WOW64_64KEY or KEY_WOW64_32KEY on 64-bit Windows. The key is opened, never created: each
+// call says ERROR_PATH_NOT_FOUND where it is missing.
 
 // Writes value as the string value valueName under the key the path names. keyPath is left
 // holding its subkey part. Returns ERROR_SUCCESS when the value was written, otherwise the
@@ -48,8 +48,8 @@ LONG ReadStringValue(std::wstring& keyPath, const std::wstring& valueName, std::
 // each view that holds the key, the 64-bit one first, and skip a view without it.
 
 // What a change in every view did: ERROR_SUCCESS, or the failure that stopped it at the first
-// view that failed (ERROR_PATH_NOT_FOUND where no view holds the key); and in how many views
-// a value was written or removed before that.
+// view that failed (ERROR_PATH_NOT_FOUND where no view holds the key); and in how many views a
+// value was written or removed, all before any failure.
 struct ViewsChanged {
     LONG status;
     int changed;

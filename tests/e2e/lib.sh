@@ -49,6 +49,7 @@ eventually() {
 }
 not() { ! "$@"; }
 
+
 # Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process. Wine's
 # messages go to PROGRAM_LOG, when it is set.
 start_program() {
@@ -69,12 +70,13 @@ desktop_id() {
 }
 
 # Where the window with this caption and its controls are (see locate.cpp); only "end" when
-# the window is not there. locate.exe renames its answer into place once it is whole.
+# the window is not there. locate.exe renames its answer into place once it is whole. Its
+# launcher is not waited for: where it finds no desktop, it keeps the one it makes.
 locate() {
     local out="$ARTIFACTS/locate.txt"
     rm -f "$out"
     wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$LOCATE" "$(winepath -w "$out")" "$1" \
-        >/dev/null 2>&1
+        >/dev/null 2>&1 &
     eventually test -f "$out" || fail "locate gave no answer about '$1' within a minute"
     tr -d '\r' <"$out"
 }
@@ -171,8 +173,10 @@ program_running() { pgrep -fx "$PROGRAM" >/dev/null; }
 
 wait_for_program_end() { eventually not program_running || fail "the program is still running"; }
 
+# The launcher keeps the desktop while any window is left in it.
 stop_program() {
     pkill -fx "$PROGRAM" 2>/dev/null || true
+    kill "$PROGRAM_PID" 2>/dev/null || true
     wait "$PROGRAM_PID" 2>/dev/null || true
 }
 
@@ -216,3 +220,21 @@ wait_for_opened() {
     eventually opened "$1" ||
         fail "the browser was asked to open $(cat "$BROWSER_LOG" 2>/dev/null | wc -l) sites, not $1"
 }
+
+# A test that hangs says where (the last steps that trace.log shows), with a screenshot, before
+# ctest's limit (300 s) ends it. The watch writes to the test's own error output, and holds no
+# output of its own, which ctest would wait for to close.
+watch_for_hang() {
+    local waited=0
+    while kill -0 "$1" 2>/dev/null; do
+        sleep 1
+        ((++waited == 270)) || continue
+        echo "FAIL: still running after 270 s, at: $(tail -n 3 "$ARTIFACTS/trace.log")" \
+            >"/proc/$1/fd/2"
+        screenshot "failure-$(basename "$0" .sh)"
+    done
+}
+watch_for_hang $$ </dev/null >/dev/null 2>&1 &
+exec {trace}>"$ARTIFACTS/trace.log"
+BASH_XTRACEFD=$trace
+set -x
