@@ -27,8 +27,7 @@ case $WINDOWS in
     i686) OTHER_VIEW_KEY="" ;;
 esac
 
-# A failure ends the test with a FAIL line and a screenshot, also one in a command substitution
-# or a pipeline: its subshell tells the test's own shell to end.
+# A failure ends the test with a FAIL line and a screenshot, also from a subshell.
 trap 'exit 1' USR1
 trap 'fail "\"$BASH_COMMAND\" failed"' ERR
 fail() {
@@ -38,8 +37,7 @@ fail() {
     exit 1
 }
 
-# Runs the command until it succeeds, for up to a minute: on a busy machine each Wine process
-# takes seconds to start. Returns 1 where it never did.
+# Runs the command until it succeeds, for up to a minute: a busy machine starts Wine slowly.
 eventually() {
     local deadline=$((SECONDS + 60))
     until "$@"; do
@@ -70,8 +68,8 @@ desktop_id() {
 }
 
 # Where the window with this caption and its controls are (see locate.cpp); only "end" when
-# the window is not there. locate.exe renames its answer into place once it is whole. Its
-# launcher is not waited for: where it finds no desktop, it keeps the one it makes.
+# the window is not there; the answer is renamed into place whole. Its launcher is not waited
+# for: where it finds no desktop, it keeps the one it makes.
 locate() {
     local out="$ARTIFACTS/locate.txt"
     rm -f "$out"
@@ -173,10 +171,9 @@ program_running() { pgrep -fx "$PROGRAM" >/dev/null; }
 
 wait_for_program_end() { eventually not program_running || fail "the program is still running"; }
 
-# The launcher keeps the desktop while any window is left in it.
 stop_program() {
     pkill -fx "$PROGRAM" 2>/dev/null || true
-    kill "$PROGRAM_PID" 2>/dev/null || true
+    kill "$PROGRAM_PID" 2>/dev/null || true  # the launcher, which may keep the desktop
     wait "$PROGRAM_PID" 2>/dev/null || true
 }
 
@@ -221,20 +218,13 @@ wait_for_opened() {
         fail "the browser was asked to open $(cat "$BROWSER_LOG" 2>/dev/null | wc -l) sites, not $1"
 }
 
-# A test that hangs says where (the last steps that trace.log shows), with a screenshot, before
-# ctest's limit (300 s) ends it. The watch writes to the test's own error output, and holds no
-# output of its own, which ctest would wait for to close.
+# A test that hangs says where (its last steps traced), before ctest's limit (300 s) ends it;
+# the watch holds no output of its own, which ctest would wait for to close.
 watch_for_hang() {
-    local waited=0
-    while kill -0 "$1" 2>/dev/null; do
-        sleep 1
-        ((++waited == 270)) || continue
-        echo "FAIL: still running after 270 s, at: $(tail -n 3 "$ARTIFACTS/trace.log")" \
-            >"/proc/$1/fd/2"
-        screenshot "failure-$(basename "$0" .sh)"
-    done
+    for ((s = 0; s < 270; ++s)); do kill -0 "$1" 2>/dev/null && sleep 1 || return 0; done
+    echo "FAIL: still running after 270 s, at: $(tail -n 3 "$ARTIFACTS/trace.log")" >"/proc/$1/fd/2"
+    screenshot "failure-$(basename "$0" .sh)"
 }
 watch_for_hang $$ </dev/null >/dev/null 2>&1 &
-exec {trace}>"$ARTIFACTS/trace.log"
-BASH_XTRACEFD=$trace
+exec {BASH_XTRACEFD}>"$ARTIFACTS/trace.log"
 set -x
