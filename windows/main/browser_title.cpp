@@ -11,17 +11,24 @@
 namespace {
 
 const wchar_t* const IeKeyMachine = L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer";
+// Where Windows keeps its build, which no compatibility mode lowers; the 9x family has no such
+// key.
+const wchar_t* const WindowsKey =
+    L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion";
+
+// The number a string value begins with; 0 where there is none.
+long LeadingNumber(const wchar_t* keyPath, const wchar_t* name) {
+    std::wstring path = keyPath;
+    std::wstring text;
+    if (Registry::ReadStringValue(path, name, text) != ERROR_SUCCESS) return 0;
+    return std::wcstol(text.c_str(), nullptr, 10);
+}
 
 // The first number of the installed version: svcVersion from version 10 on, where Version
 // reads "9.10..." and "9.11..."; 0 where neither is found.
 long InstalledMajorVersion() {
-    for (const wchar_t* name : {L"svcVersion", L"Version"}) {
-        std::wstring keyPath = IeKeyMachine;
-        std::wstring version;
-        if (Registry::ReadStringValue(keyPath, name, version) != ERROR_SUCCESS) continue;
-        const long major = std::wcstol(version.c_str(), nullptr, 10);
-        if (major > 0) return major;
-    }
+    for (const wchar_t* name : {L"svcVersion", L"Version"})
+        if (const long major = LeadingNumber(IeKeyMachine, name); major > 0) return major;
     return 0;
 }
 
@@ -31,16 +38,6 @@ ShownTitle TitleIn(const Registry::ValueRead& read, TitleSource source) {
     if (read.status == ERROR_SUCCESS) return ShownTitle{read.text, source};
     if (read.status == ERROR_FILE_NOT_FOUND) return ShownTitle{L"", TitleSource::OwnName};
     return ShownTitle{L"", TitleSource::Unreadable};
-}
-
-// The build Windows keeps in the registry, which no compatibility mode lowers; 0 on the 9x
-// family, which has no such key.
-long InstalledBuildNumber() {
-    std::wstring keyPath = L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion";
-    std::wstring build;
-    if (Registry::ReadStringValue(keyPath, L"CurrentBuildNumber", build) != ERROR_SUCCESS)
-        return 0;
-    return std::wcstol(build.c_str(), nullptr, 10);
 }
 
 }  // namespace
@@ -62,7 +59,7 @@ bool WindowsHasNoInternetExplorer() {
     const bool ntFamily = (version & 0x80000000u) == 0;
     const bool reportsWindows11 = ntFamily && LOBYTE(LOWORD(version)) >= 10 &&
                                   HIWORD(version) >= 22000;
-    return reportsWindows11 || InstalledBuildNumber() >= 22000;
+    return reportsWindows11 || LeadingNumber(WindowsKey, L"CurrentBuildNumber") >= 22000;
 }
 
 std::wstring BrowserOwnName() {
