@@ -35,8 +35,7 @@ TEST_F(HighDpiTest, BothWindowsAndTheirFontsScaleWithTheScreen) {
     EXPECT_LE(mainClient.cy, 212);
     EXPECT_EQ(probe::Font(main.Control(morvane::ChangeButton)).lfHeight, -17);
 
-    // The confirmation's longest lines still fit: nothing to remove, and the machine's title,
-    // then the views' differing.
+    // The confirmation's longest lines still fit: the machine's title, then the views' differing.
     FakePlatform fake;
     const std::string main32 = "Software\\Wow6432Node\\Microsoft\\Internet Explorer\\Main";
     fake.FakeRegistry().values[{HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer\\Main",
