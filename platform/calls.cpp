@@ -59,9 +59,19 @@ LSTATUS WINAPI RegQueryValueExAnsi(HKEY key, LPCWSTR name, LPDWORD reserved, LPD
     return status;
 }
 
+// The 9x family's open ignores the access mask, and Wine's does the same where it reports that
+// family; a Windows that has registry views is NT underneath, and its wide open honours them.
+LSTATUS WINAPI RegOpenKeyExKeepingView(HKEY root, LPCSTR subkey, DWORD options, REGSAM access,
+                                       PHKEY key) {
+    if (!(access & (KEY_WOW64_64KEY | KEY_WOW64_32KEY)))
+        return RegOpenKeyExA(root, subkey, options, access, key);
+    return RegOpenKeyExW(root, toolkit::Widen(subkey).c_str(), options, access, key);
+}
+
 }  // namespace
 
 void UseAnsiForms(Calls& calls) {
+    calls.RegOpenKeyExA = &RegOpenKeyExKeepingView;
     calls.LoadLibraryExW = &LoadLibraryExAnsi;
     calls.GetSystemDirectoryW = &GetSystemDirectoryAnsi;
     calls.FormatMessageW = &FormatMessageAnsi;
@@ -75,9 +85,9 @@ bool HasRegistryViews() {
     // IsWow64Process answers FALSE for an x86 program on ARM64; IsWow64Process2 tells it.
     const Calls& calls = Live();
     USHORT processMachine = IMAGE_FILE_MACHINE_UNKNOWN, nativeMachine = 0;
-    if (calls.IsWow64Process2)
-        return calls.IsWow64Process2(GetCurrentProcess(), &processMachine, &nativeMachine) &&
-               processMachine != IMAGE_FILE_MACHINE_UNKNOWN;
+    if (calls.IsWow64Process2 &&
+        calls.IsWow64Process2(GetCurrentProcess(), &processMachine, &nativeMachine))
+        return processMachine != IMAGE_FILE_MACHINE_UNKNOWN;
     BOOL wow64 = FALSE;
     return calls.IsWow64Process && calls.IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
 #endif

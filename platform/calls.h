@@ -30,7 +30,8 @@ struct Calls {
 
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
 // the table in use is bound on the 9x family (toolkit::AnsiFamily); GetModuleHandleW, asked
-// for kernel32.dll's NT-only functions, stays as it is.
+// for kernel32.dll's NT-only functions, stays as it is. A key in a named registry view, which
+// only the NT family has, is opened by the wide form: the ANSI one drops the view there.
 void UseAnsiForms(Calls& calls);
 
 // Whether the registry has a 64-bit and a 32-bit view of HKEY_LOCAL_MACHINE\Software for the

@@ -1,5 +1,6 @@
 #include "registry/registry.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/ansi.h"
@@ -80,19 +81,32 @@ LONG QueryString(HKEY key, const std::wstring& name, std::wstring& text) {
     }
 }
 
-// The views a key lies in, by the flags that name them.
-struct Views {
-    REGSAM flags[2];
-    int count;
-    const REGSAM* begin() const { return flags; }
-    const REGSAM* end() const { return flags + count; }
-};
+// Whether the path names HKEY_LOCAL_MACHINE\Software or a key below it, the one part of the
+// registry that 64-bit Windows keeps apart for 32-bit programs. Key names ignore letter case.
+bool IsUnderMachineSoftware(std::wstring_view keyPath) {
+    constexpr std::wstring_view Software = L"HKEY_LOCAL_MACHINE\\Software";
+    const auto folded = [](wchar_t c) { return c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c; };
+    const std::wstring_view head = keyPath.substr(0, Software.size());
+    return head.size() == Software.size() &&
+           std::equal(head.begin(), head.end(), Software.begin(),
+                      [&](wchar_t a, wchar_t b) { return folded(a) == folded(b); }) &&
+           (keyPath.size() == head.size() || keyPath[head.size()] == L'\\');
+}
 
-// The machine's two on 64-bit Windows, 64-bit first; else the one, named by no flag.
-Views ViewsOf(std::wstring_view keyPath) {
-    if (keyPath.rfind(L"HKEY_LOCAL_MACHINE\\", 0) == 0 && platform::HasRegistryViews())
-        return {{KEY_WOW64_64KEY, KEY_WOW64_32KEY}, 2};
-    return {{0, 0}, 1};
+// Whether the split key, opened for reading, has no value of that name.
+bool IsMissing(const std::string& subkey, const std::wstring& valueName, REGSAM view) {
+    KeyOwner key;
+    std::wstring text;
+    return OpenKey(subkey, KEY_QUERY_VALUE | view, key) == ERROR_SUCCESS &&
+           QueryString(key.get(), valueName, text) == ERROR_FILE_NOT_FOUND;
+}
+
+// The views a key lies in, by the flags that name them: on 64-bit Windows, the 64-bit and the
+// 32-bit one of the machine's software, 64-bit first; else the one, named by no flag.
+std::vector<REGSAM> ViewsOf(std::wstring_view keyPath) {
+    if (IsUnderMachineSoftware(keyPath) && platform::HasRegistryViews())
+        return {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+    return {0};
 }
 
 // Writes the value, or removes it where there is none to write, in each view that has the key;
@@ -178,6 +192,10 @@ LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName, REGSAM vi
 
     KeyOwner key;
     const LONG opened = OpenKey(subkey, KEY_WRITE | view, key);
+    // Where the key may not be written, a value that is not there needs no removing.
+    if (opened != ERROR_SUCCESS && opened != ERROR_PATH_NOT_FOUND &&
+        IsMissing(subkey, valueName, view))
+        return ERROR_FILE_NOT_FOUND;
     if (opened != ERROR_SUCCESS) return opened;
     const LONG deleted = platform::Live().RegDeleteValueA(OpenedKey, name.c_str());
     ScratchStatus = deleted;
@@ -206,15 +224,16 @@ ViewsChanged DeleteInEveryView(const std::wstring& keyPath, const std::wstring& 
     return ChangeInEveryView(keyPath, valueName, nullptr);
 }
 
-ViewsRead ReadInEveryView(const std::wstring& keyPath, const std::wstring& valueName) {
-    ViewsRead views;
+std::vector<ValueRead> ReadInEveryView(const std::wstring& keyPath,
+                                       const std::wstring& valueName) {
+    std::vector<ValueRead> reads;
     for (const REGSAM view : ViewsOf(keyPath)) {
         std::wstring path = keyPath;
-        ValueRead& read = views.reads[views.count];
+        ValueRead read{};
         read.status = ReadStringValue(path, valueName, read.text, view);
-        if (read.status != ERROR_PATH_NOT_FOUND) ++views.count;
+        if (read.status != ERROR_PATH_NOT_FOUND) reads.push_back(std::move(read));
     }
-    return views;
+    return reads;
 }
 
 }  // namespace Registry

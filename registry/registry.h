@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <windows.h>
 
@@ -34,7 +35,7 @@ LONG WriteStringValue(std::wstring& keyPath, const std::wstring& valueName,
                       const std::wstring& value, REGSAM view = 0);
 
 // Removes the value valueName from the key the path names; ERROR_FILE_NOT_FOUND where there
-// was no such value to remove.
+// was no such value to remove, also where the key may be read but not written.
 LONG DeleteValue(std::wstring& keyPath, const std::wstring& valueName, REGSAM view = 0);
 
 // Reads the string value valueName into text, exactly as stored (UTF-16, except on the 9x
@@ -59,17 +60,12 @@ ViewsChanged WriteInEveryView(const std::wstring& keyPath, const std::wstring& v
 // A view without the value has nothing to remove and counts as done, not as changed.
 ViewsChanged DeleteInEveryView(const std::wstring& keyPath, const std::wstring& valueName);
 
-// The value as ReadStringValue reads it in each view that holds the key; none where no view does.
+// The value as ReadStringValue reads it in each view that holds the key, in the views' order;
+// none where no view does.
 struct ValueRead {
     LONG status;
     std::wstring text;
 };
-struct ViewsRead {
-    ValueRead reads[2];
-    int count = 0;
-    const ValueRead* begin() const { return reads; }
-    const ValueRead* end() const { return reads + count; }
-};
-ViewsRead ReadInEveryView(const std::wstring& keyPath, const std::wstring& valueName);
+std::vector<ValueRead> ReadInEveryView(const std::wstring& keyPath, const std::wstring& valueName);
 
 }  // namespace Registry

@@ -16,7 +16,7 @@ change_button=$(control_centre "$MAIN" "Change to Typed Message")
 
 click_control "$MAIN" "Help"
 wait_for_window "$HELP"
-screenshot help-window
+screenshot help-window "$HELP"
 locate "$HELP" | grep -q ' Static Version 1.0.0$' || fail "no version line"
 locate "$HELP" | grep -q ' Static Copyright © 2026 Selbrook Software$' || fail "no copyright"
 

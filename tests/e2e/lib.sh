@@ -163,8 +163,15 @@ delete_value() { reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
 
 set_value() { reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
 
+# The whole screen; or, given a caption, that window alone, as the README shows it.
 screenshot() {
-    import -window root "$ARTIFACTS/$1.png" 2>/dev/null || true
+    local window=root crop=() left top right bottom
+    if [[ -n ${2:-} ]]; then
+        window=$(desktop_window)
+        read -r left top right bottom <<<"$(window_rect "$2")"
+        crop=(-crop "$((right - left))x$((bottom - top))+$left+$top" +repage)
+    fi
+    import -window "$window" "${crop[@]}" "$ARTIFACTS/$1.png" 2>/dev/null || true
 }
 
 program_running() { pgrep -fx "$PROGRAM" >/dev/null; }

@@ -20,7 +20,8 @@ LSTATUS WINAPI FakeOpen(HKEY root, LPCSTR subkey, DWORD options, REGSAM access, 
     active->opens.push_back({root, subkey ? subkey : "", options, access});
     active->order.push_back("open");
     const auto place = active->keyResults.find(KeyPlace(active->opens.back()));
-    const LONG status = place != active->keyResults.end() ? place->second : active->openResult;
+    LONG status = place != active->keyResults.end() ? place->second : active->openResult;
+    if (status == ERROR_SUCCESS && (access & KEY_SET_VALUE)) status = active->writeOpenResult;
     *result = status == ERROR_SUCCESS ? FakePlatform::OpenedKey : nullptr;
     return status;
 }

@@ -113,6 +113,7 @@ public:
     LONG queryResult = ERROR_SUCCESS;  // any other answers every query
     // What opening these keys answers instead, by root and subkey as values are.
     std::map<std::pair<HKEY, std::string>, LONG> keyResults;
+    LONG writeOpenResult = ERROR_SUCCESS;  // any other answers an open for writing, read ones go on
     int growths = 0;  // queries after which the value read grows by two characters each
 
     std::vector<Open> opens;

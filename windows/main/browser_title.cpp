@@ -11,8 +11,8 @@
 namespace {
 
 const wchar_t* const IeKeyMachine = L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Internet Explorer";
-// Where Windows keeps its build, which no compatibility mode lowers; the 9x family has no such
-// key.
+// Where Windows keeps its build. The compatibility modes tried so far leave it as it is, though
+// no document promises so; the 9x family has no such key.
 const wchar_t* const WindowsKey =
     L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion";
 

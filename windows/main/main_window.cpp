@@ -120,8 +120,9 @@ void morvane::OnDefaultButtonClick() {
 // on Windows 11, which has no such browser.
 void morvane::ShowOutcome(const Registry::ViewsChanged& done, int family, Press press) {
     const bool machineWide = KeyPathByFamily[family] == IeMainKeyMachine;
-    if (done.status != ERROR_SUCCESS && done.changed > 0) return ShowPartialChange(done.status);
-    if (done.status != ERROR_SUCCESS) return ShowWriteFailure(done.status, machineWide);
+    if (done.status != ERROR_SUCCESS && done.changed > 0)
+        return ShowPartialChange(done.status, press);
+    if (done.status != ERROR_SUCCESS) return ShowWriteFailure(done.status, machineWide, press);
     const bool changed = done.changed > 0;
     const std::wstring lead = changed ? L"Changed, but " : L"Nothing to remove; ";
     if (WindowsHasNoInternetExplorer()) {
@@ -166,16 +167,26 @@ std::wstring morvane::QuotedSuffix(const std::wstring& title) {
     return Ruler(Control(CompletedMessage)).CutToFit(L"\" - " + title, L"\"");
 }
 
-void morvane::ShowWriteFailure(long status, bool machineWide) {
+void morvane::ShowWriteFailure(long status, bool machineWide, Press press) {
     ShowResult(L"Your Internet Explorer could not be changed: \r\n" +
-               FailureReason(status, machineWide));
+               FailureReason(status, machineWide, press));
 }
 
 // The 64-bit view, changed first, was changed and the 32-bit one refused: the 64-bit frame of
-// Internet Explorer 10 and 11 shows the change, and the user's own title would reach both.
-void morvane::ShowPartialChange(long status) {
+// Internet Explorer 10 and 11 shows the change, unless the user's own title comes first or, on
+// Windows 11, there is no such browser. A new title of the user's own would reach both; the
+// machine's own name takes an administrator.
+void morvane::ShowPartialChange(long status, Press press) {
+    const std::wstring lead = L"Only 64-bit changed, but ";
+    if (WindowsHasNoInternetExplorer())
+        return ShowResult(lead + L"Windows 11 has no Internet Explorer:\r\n"
+                                 L"Microsoft Edge shows its own title instead.");
+    const ShownTitle shown = TitleTheBrowserShows();
+    if (shown.source == TitleSource::User) return ShowOtherTitle(lead, shown);
+    const wchar_t* advice =
+        press == Press::Change ? L"choose Windows NT/XP." : L"ask an administrator.";
     const std::wstring reason = status == ERROR_ACCESS_DENIED
-                                    ? L"access is denied; choose Windows NT/XP."
+                                    ? std::wstring(L"access is denied; ") + advice
                                     : platform::SystemErrorText(status);
     ShowResult(L"Changed for 64-bit Internet Explorer only:\r\n" +
                Ruler(Control(CompletedMessage)).CutToFit(L"32-bit: " + reason));
@@ -189,16 +200,19 @@ void morvane::ShowResult(const std::wstring& text) {
 
 // The reason fits the confirmation's second line and, for the failures a user meets, says what
 // to do; the system's own text for any other is cut to that line.
-std::wstring morvane::FailureReason(long status, bool machineWide) {
+std::wstring morvane::FailureReason(long status, bool machineWide, Press press) {
     switch (status) {
     case ERROR_NO_UNICODE_TRANSLATION:
         return NotHeldReason(platform::CharactersNotHeld(Text(EnterText)),
                              Ruler(Control(CompletedMessage)));
     case ERROR_PATH_NOT_FOUND:
         return L"The key for this choice is missing: try another Windows.";
+    // Windows NT/XP changes the user's own title, which comes first, but never removes the
+    // machine's: only an administrator can.
     case ERROR_ACCESS_DENIED:
-        return machineWide ? L"This needs an administrator, or choose Windows NT/XP."
-                           : L"Access is denied: ask your administrator.";
+        if (!machineWide) return L"Access is denied: ask your administrator.";
+        return press == Press::Change ? L"This needs an administrator, or choose Windows NT/XP."
+                                      : L"This needs an administrator.";
     }
     return Ruler(Control(CompletedMessage)).CutToFit(platform::SystemErrorText(status));
 }

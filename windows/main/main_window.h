@@ -38,9 +38,9 @@ private:
     int SelectedFamily();
     void ShowOutcome(const Registry::ViewsChanged& done, int family, Press press);
     void ShowOtherTitle(const std::wstring& lead, const ShownTitle& shown);
-    void ShowWriteFailure(long status, bool machineWide);
-    void ShowPartialChange(long status);
+    void ShowWriteFailure(long status, bool machineWide, Press press);
+    void ShowPartialChange(long status, Press press);
     void ShowResult(const std::wstring& text);
-    std::wstring FailureReason(long status, bool machineWide);
+    std::wstring FailureReason(long status, bool machineWide, Press press);
     std::wstring QuotedSuffix(const std::wstring& title);
 };

@@ -218,9 +218,10 @@ protected:
     void SetUp() override {
         // The window classes are registered afresh, as ANSI ones, and again after the test.
         UnregisterClasses();
-        fake.FailWideFormsAs9x().FakeRegistry();
+        fake.FailWideFormsAs9x();
         toolkit::UseAnsiForms(toolkit::Live());
         platform::UseAnsiForms(platform::Live());
+        fake.FakeRegistry();  // in place of the ANSI forms' registry
         MainAndHelpTest::SetUp();
     }
     void TearDown() override {

@@ -221,14 +221,15 @@ TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwn
     }
     EXPECT_TRUE(fake.sets.empty());
 
-    // A value already gone is the default already; a key that cannot be opened is a failure,
-    // and the text box keeps what the user typed.
+    // A value already gone is the default already, also for a user who may not write the key;
+    // a value there that may not be removed is a failure, and the text box keeps what was typed.
+    fake.writeOpenResult = ERROR_ACCESS_DENIED;
     Click(morvane::DefaultButton);
-    EXPECT_EQ(window.Text(morvane::EnterText), L"Internet Explorer");
+    ExpectSaid(L"Nothing to remove; your Internet Explorer reads:\r\n\" - Internet Explorer\"");
+    fake.values[{HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}] = {REG_SZ, L"Mine"};
     Type(L"typed");
-    fake.openResult = ERROR_ACCESS_DENIED;
     Click(morvane::DefaultButton);
-    ExpectFailure(L"This needs an administrator, or choose Windows NT/XP.");
+    ExpectFailure(L"This needs an administrator.");
     EXPECT_EQ(window.Text(morvane::EnterText), L"typed");
 }
 
@@ -295,15 +296,26 @@ TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey
     fake.values[view32] = {REG_SZ, L"Older"};
     fake.keyResults = {{{HKEY_LOCAL_MACHINE, wow64Main}, ERROR_ACCESS_DENIED}};
     Type(L"New");
-    for (const int press : {morvane::ChangeButton, morvane::DefaultButton}) {
+    for (const auto& [press, advice] : {std::pair{morvane::ChangeButton, L"choose Windows NT/XP."},
+                                        {morvane::DefaultButton, L"ask an administrator."}}) {
         Click(press);
         ExpectSaid(L"Changed for 64-bit Internet Explorer only:\r\n"
-                   L"32-bit: access is denied; choose Windows NT/XP.");
+                   L"32-bit: access is denied; " + std::wstring(advice));
         EXPECT_EQ(fake.values.count({HKEY_LOCAL_MACHINE, IeMainAnsi, "Window Title"}),
                   press == morvane::ChangeButton ? 1u : 0u);
         EXPECT_EQ(fake.values.at(view32).data, L"Older");
     }
     EXPECT_EQ(window.Text(morvane::EnterText), L"New");
+    // Where the browsers show another title, or none is there, that is what is said.
+    fake.values[{HKEY_CURRENT_USER, IeMainAnsi, "Window Title"}] = {REG_SZ, L"Mine"};
+    Click(morvane::ChangeButton);
+    ExpectSaid(L"Only 64-bit changed, but your Windows NT/XP title comes first:\r\n\" - Mine\"");
+    platform::Live().GetVersion = &Windows11;
+    Click(morvane::DefaultButton);
+    ExpectSaid(L"Only 64-bit changed, but Windows 11 has no Internet Explorer:\r\n"
+               L"Microsoft Edge shows its own title instead.");
+    platform::Live().GetVersion = &Windows98;
+    fake.values.erase({HKEY_CURRENT_USER, IeMainAnsi, "Window Title"});
     fake.keyResults.clear();
     fake.values.erase(view32);
     Click(morvane::DefaultButton);
