@@ -53,8 +53,6 @@ fi
 grep -qE '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970$' <<<"$headers" || fail "the link time stamp is set"
 
 size=$(stat -c %s "$exe")
-limit=$((136 * 1024))
-[[ $arch == i686 ]] && limit=$((176 * 1024))
-[[ $size -le $limit ]] ||
-    fail "the program file ($arch) is $size bytes, $((size - limit)) over its $((limit / 1024)) KiB"
+limit=$(( $([[ $arch == i686 ]] && echo 176 || echo 136) * 1024 ))
+[[ $size -le $limit ]] || fail "the program file is $size bytes, $((size - limit)) over $limit"
 echo "program file ($arch, $size bytes): passed"

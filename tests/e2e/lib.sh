@@ -165,12 +165,9 @@ set_value() { reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
 
 # The whole screen; or, given a caption, that window alone, as the README shows it.
 screenshot() {
-    local window=root crop=() left top right bottom
-    if [[ -n ${2:-} ]]; then
-        window=$(desktop_window)
-        read -r left top right bottom <<<"$(window_rect "$2")"
-        crop=(-crop "$((right - left))x$((bottom - top))+$left+$top" +repage)
-    fi
+    local l t r b window=root crop=()
+    [[ -n ${2:-} ]] && read -r l t r b <<<"$(window_rect "$2")" && window=$(desktop_window) &&
+        crop=(-crop "$((r - l))x$((b - t))+$l+$t" +repage)
     import -window "$window" "${crop[@]}" "$ARTIFACTS/$1.png" 2>/dev/null || true
 }
 

@@ -221,8 +221,7 @@ TEST_F(TitleChangeTest, UseDefaultRemovesTheValueAndShowsTheInstalledBrowsersOwn
     }
     EXPECT_TRUE(fake.sets.empty());
 
-    // A value already gone is the default already, also for a user who may not write the key;
-    // a value there that may not be removed is a failure, and the text box keeps what was typed.
+    // Nothing to remove, also for a user who may not write the key; a value there is refused.
     fake.writeOpenResult = ERROR_ACCESS_DENIED;
     Click(morvane::DefaultButton);
     ExpectSaid(L"Nothing to remove; your Internet Explorer reads:\r\n\" - Internet Explorer\"");
@@ -306,7 +305,6 @@ TEST_F(TitleChangeTest, TheMachinesTitleIsChangedInEachRegistryViewThatHasTheKey
         EXPECT_EQ(fake.values.at(view32).data, L"Older");
     }
     EXPECT_EQ(window.Text(morvane::EnterText), L"New");
-    // Where the browsers show another title, or none is there, that is what is said.
     fake.values[{HKEY_CURRENT_USER, IeMainAnsi, "Window Title"}] = {REG_SZ, L"Mine"};
     Click(morvane::ChangeButton);
     ExpectSaid(L"Only 64-bit changed, but your Windows NT/XP title comes first:\r\n\" - Mine\"");
