@@ -11,7 +11,7 @@ source "$root/scripts/steps.sh"
 runs=${1:-11}
 
 "$root/scripts/install-deps.sh"
-"$root/scripts/build.sh" >/dev/null
+"$root/scripts/build.sh" programs >/dev/null
 source "$root/scripts/wine-session.sh"
 median() { sort -n | awk '{ value[NR] = $1 } END { print value[int((NR + 1) / 2)] }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }

@@ -67,17 +67,29 @@ desktop_id() {
         awk 'NR == 1 { print } END { exit NR == 0 }'
 }
 
-# Where the window with this caption and its controls are (see locate.cpp); only "end" when
-# the window is not there; the answer is renamed into place whole. Its launcher is not waited
-# for: where it finds no desktop, it keeps the one it makes.
-locate() {
-    local out="$ARTIFACTS/locate.txt"
-    rm -f "$out"
-    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$LOCATE" "$(winepath -w "$out")" "$1" \
-        >/dev/null 2>&1 &
-    eventually test -f "$out" || fail "locate gave no answer about '$1' within a minute"
-    tr -d '\r' <"$out"
+# The helper in the test's Wine desktop that answers where windows are and what the registry
+# holds (see locate.cpp): one process for the whole test, started with its first question; it
+# ends when its folder goes, as the test does (watch_for_hang below removes it).
+HELPER_DIR=$(mktemp -d /tmp/morvane-helper.XXXXXX)
+ask() {
+    if mkdir "$HELPER_DIR/started" 2>/dev/null; then
+        wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$LOCATE" "Z:${HELPER_DIR//\//\\}" \
+            </dev/null >/dev/null 2>&1 &
+    fi
+    rm -f "$HELPER_DIR/answer"
+    printf '%s\n' "$@" >"$HELPER_DIR/question.partial"
+    mv "$HELPER_DIR/question.partial" "$HELPER_DIR/question"
+    local deadline=$((SECONDS + 60))
+    until [[ -f $HELPER_DIR/answer ]]; do
+        ((SECONDS < deadline)) || fail "the helper gave no answer to '$*' within a minute"
+        sleep 0.02
+    done
+    tr -d '\r' <"$HELPER_DIR/answer"
 }
+
+# Where the window with this caption and its controls are, waiting up to five seconds for it;
+# only "end" when the window is not there.
+locate() { ask locate "$1" 5000; }
 
 # The centre of the control showing this text in the window with that caption: "x y".
 # A text of the form "Class:" names the first control of that window class instead.
@@ -89,7 +101,7 @@ control_centre() {
     }'
 }
 
-window_shown() { locate "$1" | grep -q '^window '; }
+window_shown() { ask locate "$1" 0 | grep -q '^window '; }
 
 wait_for_window() { eventually window_shown "$1" || fail "window '$1' never appeared"; }
 
@@ -128,22 +140,13 @@ press_keys() {
     sleep 0.5
 }
 
-# reg.exe on the registry's 64-bit view, where there is one: with 32-bit Wine installed, plain
-# "wine reg" runs the 32-bit reg.exe, which sees the 32-bit view on 64-bit Windows. It answers
-# in the OEM code page of the program's locale: 932 for Japanese, else 437.
-case ${LC_ALL:-${LANG:-}} in
-    ja_JP*) REG_CHARSET=CP932 ;;
-    *) REG_CHARSET=CP437 ;;
-esac
-reg() { wine reg "$@" /reg:64 | iconv -f "$REG_CHARSET" -t UTF-8; }
-
-# The string value's data exactly as the registry holds it; fails when there is no such value.
+# The string value's data exactly as the registry's 64-bit view holds it; fails when there is
+# no such value.
 registry_value() {
-    local key=$1 name=$2
-    reg query "$key" /v "$name" 2>/dev/null | tr -d '\r' |
-        awk -v head="    $name    REG_SZ" 'index($0, head) == 1 {
-            rest = substr($0, length(head) + 1); sub(/^    /, "", rest); print rest; found = 1 }
-            END { exit !found }'
+    local answer
+    answer=$(ask query "$1" "$2")
+    [[ $answer == value$'\n'* ]] || return 1
+    printf '%s\n' "${answer#value$'\n'}"
 }
 
 expect_no_value() {
@@ -159,9 +162,9 @@ shows() {
 }
 expect_shown() { eventually shows "$1" "$2" || fail "'$1' does not show '$2'"; }
 
-delete_value() { reg delete "$1" /v "$2" /f >/dev/null 2>&1 || true; }
+delete_value() { ask delete "$1" "$2" >/dev/null; }
 
-set_value() { reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
+set_value() { [[ $(ask set "$1" "$2" "$3") == done ]] || fail "'$2' not set under $1"; }
 
 # The whole screen; or, given a caption, that window alone, as the README shows it.
 screenshot() {
@@ -207,12 +210,11 @@ record_browser() {
     BROWSER_LOG="$BROWSER_DIR/opened.txt"
     printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$BROWSER_LOG" >"$BROWSER_DIR/browser.sh"
     chmod +x "$BROWSER_DIR/browser.sh"
-    wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$BROWSER_DIR/browser.sh" /f \
-        >/dev/null 2>&1
+    set_value 'HKCU\Software\Wine\WineBrowser' Browsers "$BROWSER_DIR/browser.sh"
 }
 
 forget_browser() {
-    wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
+    delete_value 'HKCU\Software\Wine\WineBrowser' Browsers
     rm -rf "$BROWSER_DIR"
 }
 
@@ -225,9 +227,12 @@ wait_for_opened() {
 # A test that hangs says where (its last steps traced), before ctest's limit (300 s) ends it;
 # the watch holds no output of its own, which ctest would wait for to close.
 watch_for_hang() {
-    for ((s = 0; s < 270; ++s)); do kill -0 "$1" 2>/dev/null && sleep 1 || return 0; done
-    echo "FAIL: still running after 270 s, at: $(tail -n 3 "$ARTIFACTS/trace.log")" >"/proc/$1/fd/2"
-    screenshot "failure-$(basename "$0" .sh)"
+    for ((s = 0; s < 1350; ++s)); do kill -0 "$1" 2>/dev/null && sleep 0.2 || break; done
+    if kill -0 "$1" 2>/dev/null; then
+        echo "FAIL: still running after 270 s, at: $(tail -n 3 "$ARTIFACTS/trace.log")" >"/proc/$1/fd/2"
+        screenshot "failure-$(basename "$0" .sh)"
+    fi
+    rm -rf "$HELPER_DIR"
 }
 watch_for_hang $$ </dev/null >/dev/null 2>&1 &
 exec {BASH_XTRACEFD}>"$ARTIFACTS/trace.log"

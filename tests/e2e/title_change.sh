@@ -27,10 +27,9 @@ DEBUG_KEY='HKCU\Software\Wine\Debug'
 finish() {
     stop_program
     [[ -n ${MORVANE_WIN98:-} ]] || return 0
-    wine reg delete "$APP_KEY" /f >/dev/null 2>&1 || true
-    for value in RelayInclude RelayFromInclude; do
-        wine reg delete "$DEBUG_KEY" /v $value /f >/dev/null 2>&1 || true
-    done
+    delete_value "$APP_KEY" Version
+    delete_value "$DEBUG_KEY" RelayInclude
+    delete_value "$DEBUG_KEY" RelayFromInclude
     forget_browser
 }
 trap finish EXIT
@@ -51,9 +50,9 @@ calls_from_program() {
 form=unicode
 if [[ -n ${MORVANE_WIN98:-} ]]; then
     form=ansi
-    wine reg add "$APP_KEY" /v Version /d win98 /f >/dev/null 2>&1
-    wine reg add "$DEBUG_KEY" /v RelayInclude /d 'user32.*;gdi32.*;advapi32.*' /f >/dev/null 2>&1
-    wine reg add "$DEBUG_KEY" /v RelayFromInclude /d morvane /f >/dev/null 2>&1
+    set_value "$APP_KEY" Version win98
+    set_value "$DEBUG_KEY" RelayInclude 'user32.*;gdi32.*;advapi32.*'
+    set_value "$DEBUG_KEY" RelayFromInclude morvane
     record_browser
     export PROGRAM_LOG="$ARTIFACTS/relay.log" WINEDEBUG=+pid,+loaddll,+relay
 fi
