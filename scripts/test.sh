@@ -9,9 +9,15 @@ source "$root/scripts/steps.sh"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 
+# Tests run side by side in two lanes (see wine-session.sh), and one more that needs none.
+export MORVANE_LANES=2
 source "$root/scripts/wine-session.sh"
 export MORVANE_ARTIFACTS="$root/build/test-artifacts"
 rm -rf "$MORVANE_ARTIFACTS"
+lanes=$(for ((lane = 0; lane < MORVANE_LANES; ++lane)); do
+    echo "{\"id\": \"$lane\", \"slots\": 1}"; done | paste -sd,)
+echo "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"lanes\": [$lanes]}]}" >"$work/lanes.json"
 
 cd "$root/build/x86_64-tests"
-ctest --output-on-failure --timeout 120 "$@"
+ctest --output-on-failure --timeout 120 --resource-spec-file "$work/lanes.json" \
+    -j $((MORVANE_LANES + 1)) "$@"

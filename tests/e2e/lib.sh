@@ -53,7 +53,7 @@ not() { ! "$@"; }
 start_program() {
     local exe=$1
     # A test stopped at its time limit leaves its program running: it would stand in the way.
-    pkill -fx "$exe" 2>/dev/null || true
+    kill $(program_pids "$exe") 2>/dev/null || true
     wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null \
         2>"${PROGRAM_LOG:-/dev/null}" &
     PROGRAM_PID=$!
@@ -174,12 +174,21 @@ screenshot() {
     import -window "$window" "${crop[@]}" "$ARTIFACTS/$1.png" 2>/dev/null || true
 }
 
-program_running() { pgrep -fx "$PROGRAM" >/dev/null; }
+# The processes that run the program in this test's Wine prefix: other tests may run it side
+# by side in theirs.
+program_pids() {
+    local pid
+    for pid in $(pgrep -fx "$1"); do
+        grep -qxz "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && echo "$pid"
+    done
+    return 0
+}
+program_running() { [[ -n $(program_pids "$PROGRAM") ]]; }
 
 wait_for_program_end() { eventually not program_running || fail "the program is still running"; }
 
 stop_program() {
-    pkill -fx "$PROGRAM" 2>/dev/null || true
+    kill $(program_pids "$PROGRAM") 2>/dev/null || true
     kill "$PROGRAM_PID" 2>/dev/null || true  # the launcher, which may keep the desktop
     wait "$PROGRAM_PID" 2>/dev/null || true
 }

@@ -30,7 +30,7 @@ for file in wine wine-preloader wineserver32; do
 done
 rm "$foreign"
 
-unset WINEPREFIX MORVANE_PREFIX32 MORVANE_NO_32BIT
+unset WINEPREFIX MORVANE_PREFIX32 MORVANE_NO_32BIT MORVANE_LANES
 export MORVANE_SHOTS=without_32bit
 source "$root/scripts/wine-session.sh"
 source "$root/tests/e2e/lib.sh"
