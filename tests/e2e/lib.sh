@@ -123,13 +123,17 @@ click_control() {
 # xdotool reads the text in its own locale's encoding: UTF-8, whatever locale the program has.
 # Types into the main window's focused text box. On a busy machine a character that xdotool
 # must first map onto a spare key now and then never reaches Wine, so the box is read back and,
-# where the text is not all there, typed again over what arrived.
+# where the text is not all there within five seconds, typed again, more slowly, over what
+# arrived.
 type_text() {
-    local attempt
-    for attempt in 1 2 3; do
-        LC_ALL=C.UTF-8 xdotool type --delay 40 -- "$1"
-        sleep 0.3
-        [[ "$(locate "$MAIN" | sed -n 's/^focus [-0-9]* [-0-9]* Edit //p')" == "$1" ]] && return 0
+    local attempt wait
+    for attempt in 1 2 3 4; do
+        LC_ALL=C.UTF-8 xdotool type --delay $((40 * attempt)) -- "$1"
+        for ((wait = 0; wait < 25; ++wait)); do
+            [[ "$(locate "$MAIN" | sed -n 's/^focus [-0-9]* [-0-9]* Edit //p')" == "$1" ]] &&
+                return 0
+            sleep 0.2
+        done
         xdotool key Home shift+End
     done
     fail "'$1' did not arrive whole in the text box"
