@@ -84,13 +84,14 @@ LONG QueryString(HKEY key, const std::wstring& name, std::wstring& text) {
 // Whether the path names HKEY_LOCAL_MACHINE\Software or a key below it, the one part of the
 // registry that 64-bit Windows keeps apart for 32-bit programs. Key names ignore letter case.
 bool IsUnderMachineSoftware(std::wstring_view keyPath) {
-    constexpr std::wstring_view Software = L"HKEY_LOCAL_MACHINE\\Software";
-    const auto folded = [](wchar_t c) { return c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c; };
-    const std::wstring_view head = keyPath.substr(0, Software.size());
-    return head.size() == Software.size() &&
-           std::equal(head.begin(), head.end(), Software.begin(),
-                      [&](wchar_t a, wchar_t b) { return folded(a) == folded(b); }) &&
-           (keyPath.size() == head.size() || keyPath[head.size()] == L'\\');
+    constexpr std::wstring_view Root = L"HKEY_LOCAL_MACHINE\\";
+    constexpr std::wstring_view Software = L"SOFTWARE";
+    if (keyPath.substr(0, Root.size()) != Root) return false;
+    std::wstring_view top = keyPath.substr(Root.size());  // the first key below the root
+    top = top.substr(0, top.find(L'\\'));
+    const auto upper = [](wchar_t c) { return c >= L'a' && c <= L'z' ? c - L'a' + L'A' : c; };
+    return std::equal(top.begin(), top.end(), Software.begin(), Software.end(),
+                      [&](wchar_t a, wchar_t b) { return upper(a) == b; });
 }
 
 // Whether the split key, opened for reading, has no value of that name.

@@ -74,10 +74,19 @@ prepare_prefix() {
 
 # Starts the prefix's server for the whole run, and its desktop, detached from the caller: the
 # first window program would otherwise start it with the caller's output pipe, which a caller
-# like ctest then waits on to close.
+# like ctest then waits on to close. On a busy machine Wine now and then never starts the
+# desktop's program; the server is then started afresh and the desktop tried again.
 start_server() {
-    wineserver -p
-    wine explorer /desktop=Default,1024x768 cmd /c exit </dev/null >/dev/null 2>&1
+    local attempt
+    for attempt in 1 2 3; do
+        wineserver -p
+        timeout 60 wine explorer /desktop=Default,1024x768 cmd /c exit </dev/null >/dev/null 2>&1 &&
+            return 0
+        echo "Wine's desktop did not start in $WINEPREFIX (try $attempt of 3)" >&2
+        wineserver -k
+        wineserver -w
+    done
+    return 1
 }
 prepare_prefix
 if [[ -z $MORVANE_NO_32BIT ]]; then
