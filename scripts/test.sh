@@ -14,10 +14,7 @@ export MORVANE_LANES=2
 source "$root/scripts/wine-session.sh"
 export MORVANE_ARTIFACTS="$root/build/test-artifacts"
 rm -rf "$MORVANE_ARTIFACTS"
-lanes=$(for ((lane = 0; lane < MORVANE_LANES; ++lane)); do
-    echo "{\"id\": \"$lane\", \"slots\": 1}"; done | paste -sd,)
-echo "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"lanes\": [$lanes]}]}" >"$work/lanes.json"
 
 cd "$root/build/x86_64-tests"
-ctest --output-on-failure --timeout 120 --resource-spec-file "$work/lanes.json" \
+ctest --output-on-failure --timeout 120 --resource-spec-file "$MORVANE_LANES_FILE" \
     -j $((MORVANE_LANES + 1)) "$@"

@@ -4,8 +4,9 @@
 # programs (as wine-loader.sh finds out) there is no 32-bit prefix, and MORVANE_NO_32BIT says
 # why. With MORVANE_LANES above 1, as many lanes for tests that run side by side: lane 0 is the
 # above, each other one a display and copies of the prefixes of its own, in
-# $MORVANE_SESSION/lane<N> (tests/on_windows.sh puts a test in the lane ctest gives it). All of
-# them go when the calling script ends. Needs $root, the project folder.
+# $MORVANE_SESSION/lane<N>, listed for ctest in MORVANE_LANES_FILE (tests/on_windows.sh puts a
+# test in the lane ctest gives it). All of them go when the calling script ends. Needs $root,
+# the project folder.
 
 work=$(mktemp -d /tmp/morvane-session.XXXXXX)
 export MORVANE_SESSION=$work MORVANE_LANES=${MORVANE_LANES:-1}
@@ -40,10 +41,15 @@ start_display() {
 start_display "$work"
 DISPLAY=$(<"$work/display")
 export DISPLAY
+export MORVANE_LANES_FILE="$work/lanes.json"
+lanes='{"id": "0", "slots": 1}'
 for ((lane = 1; lane < MORVANE_LANES; ++lane)); do
     mkdir "$work/lane$lane"
     start_display "$work/lane$lane"
+    lanes+=", {\"id\": \"$lane\", \"slots\": 1}"
 done
+echo "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"lanes\": [$lanes]}]}" \
+    >"$MORVANE_LANES_FILE"
 
 # Makes the prefix in WINEPREFIX, of WINEARCH, and leaves its server running for the whole
 # run: each test starts faster.

@@ -117,21 +117,26 @@ void morvane::OnDefaultButtonClick() {
 
 // Says what the press did, and what the browser will really show: read back where another value
 // may come first (a title written to the user's own key, read first, is the one shown), except
-// on Windows 11, which has no such browser.
+// on Windows 11, which has no such browser. A change that reached the 64-bit view alone is told
+// as such, or, where the browser would not show it either, why not.
 void morvane::ShowOutcome(const Registry::ViewsChanged& done, int family, Press press) {
     const bool machineWide = KeyPathByFamily[family] == IeMainKeyMachine;
-    if (done.status != ERROR_SUCCESS && done.changed > 0)
-        return ShowPartialChange(done.status, press);
-    if (done.status != ERROR_SUCCESS) return ShowWriteFailure(done.status, machineWide, press);
+    const bool partial = done.status != ERROR_SUCCESS && done.changed > 0;
+    if (done.status != ERROR_SUCCESS && !partial)
+        return ShowWriteFailure(done.status, machineWide, press);
     const bool changed = done.changed > 0;
-    const std::wstring lead = changed ? L"Changed, but " : L"Nothing to remove; ";
+    const std::wstring lead = partial   ? L"Only 64-bit changed, but "
+                              : changed ? L"Changed, but "
+                                        : L"Nothing to remove; ";
     if (WindowsHasNoInternetExplorer()) {
         const wchar_t* verb = press == Press::Change ? L"Stored, but " : L"Removed, but ";
-        return ShowResult((changed ? verb : lead) + L"Windows 11 has no Internet Explorer:\r\n"
+        return ShowResult((changed && !partial ? verb : lead) +
+                          L"Windows 11 has no Internet Explorer:\r\n"
                           L"Microsoft Edge shows its own title instead.");
     }
     if (press == Press::Change && !machineWide) return ShowCompletedMessage();
     const ShownTitle shown = TitleTheBrowserShows();
+    if (partial && shown.source != TitleSource::User) return ShowPartialChange(done.status, press);
     switch (shown.source) {
     case TitleSource::Unreadable:
         return ShowResult(lead + L"the title could not be read back:\r\n"
@@ -142,7 +147,7 @@ void morvane::ShowOutcome(const Registry::ViewsChanged& done, int family, Press 
     case TitleSource::OwnName: break;
     case TitleSource::User:
     case TitleSource::Machine:
-        if (shown.text != Text(EnterText)) return ShowOtherTitle(lead, shown);
+        if (partial || shown.text != Text(EnterText)) return ShowOtherTitle(lead, shown);
     }
     if (changed) return ShowCompletedMessage();
     ShowResult(L"Nothing to remove; your Internet Explorer reads:\r\n" +
@@ -173,16 +178,9 @@ void morvane::ShowWriteFailure(long status, bool machineWide, Press press) {
 }
 
 // The 64-bit view, changed first, was changed and the 32-bit one refused: the 64-bit frame of
-// Internet Explorer 10 and 11 shows the change, unless the user's own title comes first or, on
-// Windows 11, there is no such browser. A new title of the user's own would reach both; the
-// machine's own name takes an administrator.
+// Internet Explorer 10 and 11 shows the change. A new title of the user's own would reach both;
+// the machine's own name takes an administrator.
 void morvane::ShowPartialChange(long status, Press press) {
-    const std::wstring lead = L"Only 64-bit changed, but ";
-    if (WindowsHasNoInternetExplorer())
-        return ShowResult(lead + L"Windows 11 has no Internet Explorer:\r\n"
-                                 L"Microsoft Edge shows its own title instead.");
-    const ShownTitle shown = TitleTheBrowserShows();
-    if (shown.source == TitleSource::User) return ShowOtherTitle(lead, shown);
     const wchar_t* advice =
         press == Press::Change ? L"choose Windows NT/XP." : L"ask an administrator.";
     const std::wstring reason = status == ERROR_ACCESS_DENIED
