@@ -10,7 +10,11 @@ namespace platform {
 struct Calls {
     decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
-    decltype(&::RegQueryValueExW) RegQueryValueExW = &::RegQueryValueExW;
+    // The wide registry calls are looked up once (see Live), not imported: the ADVAPI32 of
+    // Windows 95, 98 and ME need not export them, and a missing import stops a program before
+    // it starts. The NT family, the only one that calls them, has both.
+    decltype(&::RegQueryValueExW) RegQueryValueExW = nullptr;
+    decltype(&::RegOpenKeyExW) RegOpenKeyExW = nullptr;
     decltype(&::RegDeleteValueA) RegDeleteValueA = &::RegDeleteValueA;
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
     decltype(&::GetModuleHandleW) GetModuleHandleW = &::GetModuleHandleW;
@@ -31,7 +35,8 @@ struct Calls {
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
 // the table in use is bound on the 9x family (toolkit::AnsiFamily); GetModuleHandleW, asked
 // for kernel32.dll's NT-only functions, stays as it is. A key in a named registry view, which
-// only the NT family has, is opened by the wide form: the ANSI one drops the view there.
+// only the NT family has, is opened by the wide form (ERROR_CALL_NOT_IMPLEMENTED where there is
+// none): the ANSI one drops the view there.
 void UseAnsiForms(Calls& calls);
 
 // Whether the registry has a 64-bit and a 32-bit view of HKEY_LOCAL_MACHINE\Software for the

@@ -30,22 +30,20 @@ void Raise(ErrorNumber number, const std::wstring& detail) {
     throw Error(static_cast<std::int32_t>(number), std::move(description));
 }
 
-Error CurrentExceptionAsError() noexcept {
+void ReportUntrapped() noexcept {
+    const auto show = [](std::int32_t number, const std::wstring& description) {
+        ShowMessage(L"Error " + Decimal(number) + L": " + description, MB_ICONSTOP);
+    };
     try {
-        throw;
-    } catch (const Error& error) {
-        return error;
-    } catch (const std::bad_alloc&) {
-        return Error(static_cast<std::int32_t>(ErrorNumber::OutOfMemory), L"Out of memory");
-    } catch (...) {
-        return Error(static_cast<std::int32_t>(ErrorNumber::Internal), L"Internal error");
-    }
-}
-
-void ReportUntrapped(const Error& error) noexcept {
-    try {
-        ShowMessage(L"Error " + Decimal(error.Number()) + L": " + error.Description(),
-                    MB_ICONSTOP);
+        try {
+            throw;
+        } catch (const Error& error) {
+            show(error.Number(), error.Description());
+        } catch (const std::bad_alloc&) {
+            show(static_cast<std::int32_t>(ErrorNumber::OutOfMemory), L"Out of memory");
+        } catch (...) {
+            show(static_cast<std::int32_t>(ErrorNumber::Internal), L"Internal error");
+        }
     } catch (...) {
         // Nothing is left to report with; the handler has already been abandoned.
     }

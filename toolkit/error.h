@@ -43,12 +43,10 @@ void WithErrorTrap(Body&& body, OnError&& onError) {
     }
 }
 
-// The toolkit's default handling of an error no trap caught: a stop box with its number and
-// description.
-void ReportUntrapped(const Error& error) noexcept;
-
-// The exception being handled, as a numbered error (out of memory is 7, anything unknown 51).
-Error CurrentExceptionAsError() noexcept;
+// The toolkit's default handling of the exception being handled, which no trap caught: a stop
+// box with its number and description (out of memory is 7, anything else unnumbered 51). What
+// it builds is built inside its own try: out of memory, it shows nothing.
+void ReportUntrapped() noexcept;
 
 // Runs one event handler to completion. Whatever it raises and no trap caught ends here, in the
 // default handling, so no exception ever crosses a window procedure. Returns false when the
@@ -59,7 +57,7 @@ bool RunHandler(Handler&& handler) noexcept {
         handler();
         return true;
     } catch (...) {
-        ReportUntrapped(CurrentExceptionAsError());
+        ReportUntrapped();
         return false;
     }
 }

@@ -360,8 +360,10 @@ HFONT Form::FontFor(const FontDesign& requested, int dpi) {
             cached.design.weight == font.weight)
             return cached.font.get();
     }
+    // In the system's own character set: the ANSI windows of a Cyrillic or Greek Windows 98
+    // draw their code page's letters only in a font of its set. NT's windows draw Unicode.
     FontOwner created(Live().CreateFontW(
-        -FontHeightPixels(font, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+        -FontHeightPixels(font, dpi), 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
         font.name));
     if (!created) Raise(ErrorNumber::OutOfMemory, L"font");

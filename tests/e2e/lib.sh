@@ -191,10 +191,16 @@ program_running() { [[ -n $(program_pids "$PROGRAM") ]]; }
 
 wait_for_program_end() { eventually not program_running || fail "the program is still running"; }
 
+# Ends the program, its launcher (which may be the process that made the desktop) and the
+# helper, whose folder is made anew for the next question, then waits for the desktop to close:
+# a desktop whose maker was killed while the helper still ran in it never shows a window again.
 stop_program() {
     kill $(program_pids "$PROGRAM") 2>/dev/null || true
-    kill "$PROGRAM_PID" 2>/dev/null || true  # the launcher, which may keep the desktop
+    kill "$PROGRAM_PID" 2>/dev/null || true
     wait "$PROGRAM_PID" 2>/dev/null || true
+    rm -rf "$HELPER_DIR"
+    eventually not desktop_id || fail "the Wine desktop did not close"
+    mkdir -p "$HELPER_DIR"
 }
 
 # The window's rectangle on the screen: "left top right bottom".

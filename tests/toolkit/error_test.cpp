@@ -46,15 +46,20 @@ TEST(ErrorTest, UntrappedErrorsEndInTheDefaultHandlingNotInTheCaller) {
         WithErrorTrap([] { Raise(ErrorNumber::FileNotFound); },
                       [](const Error&) { Raise(ErrorNumber::InvalidArgument); });
     }));
+    // A fault the C++ library reports passes every trap.
+    EXPECT_FALSE(RunHandler([] {
+        WithErrorTrap([] { (void)std::wstring().at(1); }, [](const Error&) { FAIL(); });
+    }));
     EXPECT_TRUE(RunHandler([] {}));
 
-    ASSERT_EQ(fake.boxes.size(), 4u);
+    ASSERT_EQ(fake.boxes.size(), 5u);
     EXPECT_EQ(fake.boxes[0].text, L"Error 7: Out of memory");
     EXPECT_EQ(fake.boxes[0].style, static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(fake.boxes[0].caption, L"Morvane");
     EXPECT_EQ(fake.boxes[1].text, L"Error 7: Out of memory");
     EXPECT_EQ(fake.boxes[2].text, L"Error 51: Internal error");
     EXPECT_EQ(fake.boxes[3].text, L"Error 5: Invalid procedure call or argument");
+    EXPECT_EQ(fake.boxes[4].text, L"Error 51: Internal error");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "support/fake_platform.h"
 #include "support/window_probe.h"
 #include "toolkit/error.h"
@@ -101,7 +103,17 @@ TEST_F(FormTest, ControlsGetTheirClassesStylesAndFonts) {
     const LOGFONTW name = probe::Font(form.Control(Name));  // the window's own font
     EXPECT_EQ(name.lfHeight, -11);
     EXPECT_EQ(name.lfWeight, FW_NORMAL);
-    EXPECT_EQ(name.lfCharSet, ANSI_CHARSET);
+    EXPECT_EQ(name.lfCharSet, DEFAULT_CHARSET);
+    // Realised in the code page's own set: Cyrillic (204) on 1251, Western (0) on 1252.
+    const char* expected = std::getenv("MORVANE_EXPECT_CHARSET");
+    const HDC dc = GetDC(form.Control(Name));
+    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HGDIOBJ>(
+                                                SendMessageW(form.Control(Name), WM_GETFONT, 0, 0)));
+    if (!expected || *expected) {
+        EXPECT_EQ(GetTextCharset(dc), expected ? std::atoi(expected) : 0);
+    }
+    SelectObject(dc, before);
+    ReleaseDC(form.Control(Name), dc);
 }
 
 TEST_F(FormTest, LabelsAreDrawnInTheirDesignColoursOrUnderHighContrastInTheSchemes) {
