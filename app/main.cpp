@@ -8,6 +8,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a library by name.
     platform::HardenLibrarySearch();
+    platform::LoadCommonControls();
     // A main window that cannot be made is reported like any other error, then the program ends.
     if (!toolkit::RunHandler([] { toolkit::DefaultInstance<morvane>().Show(); })) return 1;
     toolkit::RunMessageLoop();

@@ -1,5 +1,8 @@
 #include "platform/library_search.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "platform/calls.h"
 
 namespace platform {
@@ -17,6 +20,18 @@ void HardenLibrarySearch() {
     const auto setDirectory =
         As<decltype(&::SetDllDirectoryW)>(calls.GetProcAddress(kernel32, "SetDllDirectoryW"));
     if (setDirectory) setDirectory(L"");
+}
+
+void LoadCommonControls() {
+    Calls& calls = Live();
+    // Side-by-side versions came with activation contexts, in Windows XP.
+    const HMODULE kernel32 = calls.GetModuleHandleW(L"kernel32.dll");
+    if (!kernel32 || !calls.GetProcAddress(kernel32, "ActivateActCtx")) return;
+    const HMODULE controls = calls.LoadLibraryExW(L"comctl32.dll", nullptr, 0);
+    if (!controls) return;  // the windows say so, as they are made
+    const auto initialise = As<decltype(&::InitCommonControls)>(
+        calls.GetProcAddress(controls, "InitCommonControls"));
+    if (initialise) initialise();
 }
 
 }  // namespace platform

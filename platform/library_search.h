@@ -11,4 +11,11 @@ namespace platform {
 // their search. Called first thing at start-up.
 void HardenLibrarySearch();
 
+// Loads the common controls that the program's manifest asks for, version 6, which Windows XP
+// needs loaded before the first window that uses them is made; later Windows load them
+// themselves. Loaded by name, the one way Windows finds the version the manifest names, so
+// after HardenLibrarySearch. Where Windows has no such versions (before XP, which read no
+// manifest) the classic controls need nothing, and nothing is loaded. Kept until the end.
+void LoadCommonControls();
+
 }  // namespace platform

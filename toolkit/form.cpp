@@ -187,6 +187,9 @@ void Form::Load(HWND owner) {
     owner_ = owner;
     try {
         CreateControls(dpi);
+        // Focus rectangles and access-key underlines as in a dialog: hidden, where the system
+        // hides them, until the keyboard is used.
+        Live().SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
         OnLoad();
     } catch (...) {
         DestroyWindow(window_);

@@ -3,8 +3,9 @@
 # writes another machine-wide for "Windows 95/98", which the per-user one hides, as the label
 # says; then Use Default removes the machine-wide value for "Windows ME/2000" and the per-user
 # one, after which the browser's own name shows. Machine-wide in both views of 64-bit Windows,
-# as Windows 98 too; it leaves through Exit. Its windows are Unicode ones. With
-# MORVANE_WIN98 set, Wine reports Windows 98 to the program: its windows are ANSI ones, a
+# as Windows 98 too; it leaves through Exit. Its windows are Unicode ones, their buttons drawn
+# by the visual style. With MORVANE_WIN98 set, Wine reports Windows 98 to the program, with no
+# visual style, as there: its windows are ANSI ones with classic buttons, a
 # Connect button and Alt+C work in the help window too, and the program's own calls into
 # user32, gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a
 # stub (but the wide open of a key in a registry view, which only the NT family has).
@@ -24,12 +25,14 @@ fi
 
 APP_KEY='HKCU\Software\Wine\AppDefaults\morvane.exe'
 DEBUG_KEY='HKCU\Software\Wine\Debug'
+THEME_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
 finish() {
     stop_program
     [[ -n ${MORVANE_WIN98:-} ]] || return 0
     delete_value "$APP_KEY" Version
     delete_value "$DEBUG_KEY" RelayInclude
     delete_value "$DEBUG_KEY" RelayFromInclude
+    set_value "$THEME_KEY" ThemeActive 1
     forget_browser
 }
 trap finish EXIT
@@ -47,9 +50,11 @@ calls_from_program() {
     done | sort -u
 }
 
-form=unicode
+# Windows 98 has no visual styles: the controls are classic ones, as with none chosen.
+form=unicode look=themed
 if [[ -n ${MORVANE_WIN98:-} ]]; then
-    form=ansi
+    form=ansi look=classic
+    set_value "$THEME_KEY" ThemeActive 0
     set_value "$APP_KEY" Version win98
     set_value "$DEBUG_KEY" RelayInclude 'user32.*;gdi32.*;advapi32.*'
     set_value "$DEBUG_KEY" RelayFromInclude morvane
@@ -60,6 +65,7 @@ start_program "$PROGRAM"
 unset WINEDEBUG
 wait_for_window "$MAIN"
 locate "$MAIN" | grep -q "^window .* $form\$" || fail "the main window is not a $form one"
+expect_look "$MAIN" Exit $look
 screenshot main-window-start
 
 click_control "$MAIN" "Edit:"

@@ -83,6 +83,7 @@ const HMODULE Shell32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x2000));
 const HMODULE Ole32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x3000));
 const HMODULE Kernel32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x4000));
 const HMODULE Oleacc = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x5000));
+const HMODULE Comctl32 = reinterpret_cast<HMODULE>(static_cast<INT_PTR>(0x6000));
 
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -98,6 +99,7 @@ HMODULE WINAPI FakeLoadLibrary(LPCWSTR path, HANDLE, DWORD flags) {
     if (EndsWith(file, L"\\shell32.dll")) return Shell32;
     if (EndsWith(file, L"\\ole32.dll")) return Ole32;
     if (EndsWith(file, L"\\oleacc.dll")) return Oleacc;
+    if (file == L"comctl32.dll" && active->missingLibrary != file) return Comctl32;  // by name
     return nullptr;
 }
 
@@ -229,6 +231,9 @@ FARPROC AsProc(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
+BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) { return TRUE; }
+void WINAPI FakeInitCommonControls() { active->order.push_back("init common controls"); }
+
 FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     active->lookups.push_back(name);
     active->order.push_back("lookup");
@@ -243,6 +248,9 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
         return AsProc(&FakeSetDefaultDllDirectories);
     if (module == Kernel32 && entryPoint == "SetDllDirectoryW") return AsProc(&FakeSetDllDirectory);
+    if (module == Kernel32 && entryPoint == "ActivateActCtx") return AsProc(&FakeActivateActCtx);
+    if (module == Comctl32 && entryPoint == "InitCommonControls")
+        return AsProc(&FakeInitCommonControls);
     return nullptr;
 }
 

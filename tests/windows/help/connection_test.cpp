@@ -217,6 +217,27 @@ TEST(LibrarySearchTest, SystemFolderOnlyThenNoCurrentFolderThenNothing) {
     EXPECT_EQ(fake.order, std::vector<std::string>({"lookup", "lookup"}));
 }
 
+TEST(LibrarySearchTest, CommonControlsLoadedByNameOnlyWhereWindowsHasSideBySideVersions) {
+    FakePlatform fake;
+    fake.FakeLibraries();
+    platform::LoadCommonControls();
+    ASSERT_EQ(fake.loads.size(), 1u);
+    EXPECT_EQ(fake.loads[0].path, L"comctl32.dll");
+    EXPECT_EQ(fake.loads[0].flags, 0u);
+    EXPECT_EQ(fake.order.back(), "init common controls");
+    // Not loadable, or lacking the function: the windows are made with what the system has.
+    fake.missingLibrary = L"comctl32.dll";
+    platform::LoadCommonControls();
+    fake.missingLibrary.clear();
+    fake.missingEntryPoints = {"InitCommonControls"};
+    platform::LoadCommonControls();
+    EXPECT_EQ(fake.order.back(), "lookup");
+    // Before Windows XP, nothing.
+    fake.missingEntryPoints = {"ActivateActCtx"};
+    platform::LoadCommonControls();
+    EXPECT_EQ(fake.loads.size(), 3u);
+}
+
 TEST(ErrorPromptTest, TheNumberCarriesASpaceOrItsMinusSign) {
     EXPECT_EQ(ErrorPrompt(toolkit::Error(53, L"File not found")), L" 53 : File not found");
     EXPECT_EQ(ErrorPrompt(toolkit::Error(0, L"zero")), L" 0 : zero");
