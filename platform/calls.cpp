@@ -65,9 +65,7 @@ LSTATUS WINAPI RegOpenKeyExKeepingView(HKEY root, LPCSTR subkey, DWORD options, 
                                        PHKEY key) {
     if (!(access & (KEY_WOW64_64KEY | KEY_WOW64_32KEY)))
         return RegOpenKeyExA(root, subkey, options, access, key);
-    const auto openWide = Live().RegOpenKeyExW;
-    if (!openWide) return ERROR_CALL_NOT_IMPLEMENTED;
-    return openWide(root, toolkit::Widen(subkey).c_str(), options, access, key);
+    return Live().RegOpenKeyExW(root, toolkit::Widen(subkey).c_str(), options, access, key);
 }
 
 }  // namespace
@@ -98,16 +96,6 @@ bool HasRegistryViews() {
 Calls& Live() {
     static Calls calls = [] {
         Calls bound;
-        const HMODULE kernel32 = GetModuleHandleA("kernel32.dll");
-        bound.IsWow64Process = As<decltype(&::IsWow64Process)>(
-            ::GetProcAddress(kernel32, "IsWow64Process"));
-        bound.IsWow64Process2 = As<decltype(bound.IsWow64Process2)>(
-            ::GetProcAddress(kernel32, "IsWow64Process2"));
-        const HMODULE advapi32 = GetModuleHandleA("advapi32.dll");  // imported, so loaded
-        bound.RegQueryValueExW = As<decltype(&::RegQueryValueExW)>(
-            ::GetProcAddress(advapi32, "RegQueryValueExW"));
-        bound.RegOpenKeyExW = As<decltype(&::RegOpenKeyExW)>(
-            ::GetProcAddress(advapi32, "RegOpenKeyExW"));
         if (toolkit::AnsiFamily()) UseAnsiForms(bound);
         return bound;
     }();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "toolkit/calls.h"
+
 namespace platform {
 
 // The system calls whose arguments the program fixes: the registry, the loading of the
@@ -10,11 +12,13 @@ namespace platform {
 struct Calls {
     decltype(&::RegOpenKeyExA) RegOpenKeyExA = &::RegOpenKeyExA;
     decltype(&::RegSetValueExA) RegSetValueExA = &::RegSetValueExA;
-    // The wide registry calls are looked up once (see Live), not imported: the ADVAPI32 of
-    // Windows 95, 98 and ME need not export them, and a missing import stops a program before
-    // it starts. The NT family, the only one that calls them, has both.
-    decltype(&::RegQueryValueExW) RegQueryValueExW = nullptr;
-    decltype(&::RegOpenKeyExW) RegOpenKeyExW = nullptr;
+    // The wide registry calls are looked up, not imported: the ADVAPI32 of Windows 95, 98 and
+    // ME need not export them, and a missing import stops a program before it starts. The NT
+    // family, the only one that calls them, has both.
+    decltype(&::RegQueryValueExW) RegQueryValueExW =
+        toolkit::ImportedFunction<decltype(RegQueryValueExW)>("advapi32.dll", "RegQueryValueExW");
+    decltype(&::RegOpenKeyExW) RegOpenKeyExW =
+        toolkit::ImportedFunction<decltype(RegOpenKeyExW)>("advapi32.dll", "RegOpenKeyExW");
     decltype(&::RegDeleteValueA) RegDeleteValueA = &::RegDeleteValueA;
     decltype(&::RegCloseKey) RegCloseKey = &::RegCloseKey;
     decltype(&::GetModuleHandleW) GetModuleHandleW = &::GetModuleHandleW;
@@ -24,19 +28,19 @@ struct Calls {
     decltype(&::GetProcAddress) GetProcAddress = &::GetProcAddress;
     decltype(&::FreeLibrary) FreeLibrary = &::FreeLibrary;
     decltype(&::GetVersion) GetVersion = &::GetVersion;
-    // Looked up once rather than imported: null where the system lacks them (IsWow64Process
-    // before XP SP2, IsWow64Process2 before Windows 10 version 1709).
-    decltype(&::IsWow64Process) IsWow64Process = nullptr;
+    // Looked up rather than imported: null where the system lacks them (IsWow64Process before
+    // XP SP2, IsWow64Process2 before Windows 10 version 1709).
+    decltype(&::IsWow64Process) IsWow64Process =
+        toolkit::ImportedFunction<decltype(IsWow64Process)>("kernel32.dll", "IsWow64Process");
     // As Windows 10's headers declare it, which ours show only to programs for Windows 10.
-    BOOL(WINAPI* IsWow64Process2)(HANDLE process, USHORT* processMachine,
-                                   USHORT* nativeMachine) = nullptr;
+    BOOL(WINAPI* IsWow64Process2)(HANDLE process, USHORT* processMachine, USHORT* nativeMachine) =
+        toolkit::ImportedFunction<decltype(IsWow64Process2)>("kernel32.dll", "IsWow64Process2");
 };
 
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as
 // the table in use is bound on the 9x family (toolkit::AnsiFamily); GetModuleHandleW, asked
 // for kernel32.dll's NT-only functions, stays as it is. A key in a named registry view, which
-// only the NT family has, is opened by the wide form (ERROR_CALL_NOT_IMPLEMENTED where there is
-// none): the ANSI one drops the view there.
+// only the NT family has, is opened by the wide form: the ANSI one drops the view there.
 void UseAnsiForms(Calls& calls);
 
 // Whether the registry has a 64-bit and a 32-bit view of HKEY_LOCAL_MACHINE\Software for the

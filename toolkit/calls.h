@@ -4,6 +4,14 @@
 
 namespace toolkit {
 
+// A function of a system library the program imports from, so loaded from the start, or null
+// where this Windows lacks it.
+template <typename Function>
+Function ImportedFunction(const char* library, const char* name) {
+    const FARPROC function = GetProcAddress(GetModuleHandleA(library), name);
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
+}
+
 // The system calls of the window layer: those that carry text or a message character set,
 // those whose effects a test checks (the message box; the drawing objects, so a test can count
 // those alive; the high-contrast setting, so a test can turn it on), and those Windows 95 lacks,
@@ -38,11 +46,9 @@ struct Calls {
     decltype(&::NotifyWinEvent) NotifyWinEvent = User32Function<decltype(&::NotifyWinEvent)>(
         "NotifyWinEvent");
 
-    // A function of user32.dll, or null where this Windows lacks it.
     template <typename Function>
     static Function User32Function(const char* name) {
-        const FARPROC function = GetProcAddress(GetModuleHandleA("user32.dll"), name);
-        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(function));
+        return ImportedFunction<Function>("user32.dll", name);
     }
 };
 

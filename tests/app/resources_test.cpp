@@ -70,14 +70,11 @@ TEST_F(ProgramFileTest, TheVersionResourceNamesTheProductItsMakerAndVersion) {
     EXPECT_NE(VersionString(info, L"FileDescription"), L"(missing)");
 }
 
-TEST_F(ProgramFileTest, TheManifestAsksForTheUsersOwnRightsDpiAwarenessAndTheStyledControls) {
+TEST_F(ProgramFileTest, TheManifestAsksForTheUsersOwnRightsAndDeclaresDpiAwareness) {
     const std::string manifest = Resource(file.get(), MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1));
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
     EXPECT_NE(manifest.find("supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\""),
-              std::string::npos);
-    // The visual style's common controls.
-    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
               std::string::npos);
 }
 
