@@ -191,33 +191,25 @@ program_running() { [[ -n $(program_pids "$PROGRAM") ]]; }
 
 wait_for_program_end() { eventually not program_running || fail "the program is still running"; }
 
-# Ends the program, its launcher (which may be the process that made the desktop) and the
-# helper, whose folder is made anew for the next question, then waits for the desktop to close:
-# a desktop whose maker was killed while the helper still ran in it never shows a window again.
+# The helper goes too, and the desktop with it: one whose maker (the launcher) was killed while
+# the helper still ran in it never shows a window again. The next question starts a new helper.
 stop_program() {
     kill $(program_pids "$PROGRAM") 2>/dev/null || true
-    kill "$PROGRAM_PID" 2>/dev/null || true
+    kill "$PROGRAM_PID" 2>/dev/null || true  # the launcher, which may keep the desktop
     wait "$PROGRAM_PID" 2>/dev/null || true
     rm -rf "$HELPER_DIR"
     eventually not desktop_id || fail "the Wine desktop did not close"
     mkdir -p "$HELPER_DIR"
 }
 
-# Whether the button showing this text (25 pixels high at 96 dpi) looks themed, its border the
-# same grey above and below, or classic, its bevel light above and dark below: the grey levels
-# (0 to 255) of its top and bottom edge, at its centre, against what lies around it.
+# Whether the button showing this text (25 pixels high at 96 dpi) looks themed, its top and
+# bottom edge the same grey, or classic, its bevel light above and dark below.
 looks() {
-    local x y top bottom
+    local x y
     read -r x y <<<"$(control_centre "$1" "$2")"
-    read -r top bottom < <(import -window "$(desktop_window)" -crop "1x29+$x+$((y - 14))" \
-        -depth 8 txt:- | awk -F'[(,)]' '!/^#/ { v[n++] = int(($3 + $4 + $5) / 3) } END {
-        for (i = 0; i < n && v[i] == v[0]; i++);
-        for (j = n - 1; j > i && v[j] == v[n - 1]; j--);
-        if (j > i) print v[i], v[j] }') || true
-    [[ -n ${bottom:-} ]] && case $3 in
-        themed) (( top - bottom < 40 && bottom - top < 40 )) ;;
-        classic) (( top - bottom >= 100 )) ;;
-    esac
+    import -window "$(desktop_window)" -crop "1x25+$x+$((y - 12))" -depth 8 txt:- |
+        awk -F'[(,)]' -v look="$3" '!/^#/ { v[n++] = ($3 + $4 + $5) / 3 } END { d = v[0] - v[n - 1]
+            exit !(n == 25 && (look == "themed" ? d * d < 1600 : d >= 100)) }'
 }
 expect_look() { eventually looks "$@" || fail "'$2' does not look $3"; }
 

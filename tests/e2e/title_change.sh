@@ -3,9 +3,9 @@
 # writes another machine-wide for "Windows 95/98", which the per-user one hides, as the label
 # says; then Use Default removes the machine-wide value for "Windows ME/2000" and the per-user
 # one, after which the browser's own name shows. Machine-wide in both views of 64-bit Windows,
-# as Windows 98 too; it leaves through Exit. Its windows are Unicode ones, their buttons drawn
-# by the visual style. With MORVANE_WIN98 set, Wine reports Windows 98 to the program, with no
-# visual style, as there: its windows are ANSI ones with classic buttons, a
+# as Windows 98 too; it leaves through Exit. Its windows are Unicode ones, their buttons themed.
+# With MORVANE_WIN98 set, Wine reports Windows 98, with no visual style: ANSI windows, classic
+# buttons, a
 # Connect button and Alt+C work in the help window too, and the program's own calls into
 # user32, gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a
 # stub (but the wide open of a key in a registry view, which only the NT family has).
@@ -50,7 +50,6 @@ calls_from_program() {
     done | sort -u
 }
 
-# Windows 98 has no visual styles: the controls are classic ones, as with none chosen.
 form=unicode look=themed
 if [[ -n ${MORVANE_WIN98:-} ]]; then
     form=ansi look=classic

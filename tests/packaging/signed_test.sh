@@ -46,7 +46,11 @@ package "$work/dist" MORVANE_SIGN_PFX="$work/signer.pfx" MORVANE_SIGN_PASSWORD="
 (cd "$work/dist" && sha256sum --check --quiet SHA256SUMS) || fail "SHA256SUMS does not match"
 
 skipped=""
-for name in win32 win64; do
+# Where the 32-bit program cannot start, the 64-bit one is checked twice, so that every machine
+# starts a program again after one was stopped.
+for pair in win32:i686 win64:x86_64 ${MORVANE_NO_32BIT:+win64:x86_64}; do
+    name=${pair%%:*}
+    arch=${pair#*:}
     python3 -m zipfile -e "$work/dist/morvane-1.0.0-$name.zip" "$work/$name"
     exe=$work/$name/morvane.exe
     osslsigncode verify -CAfile "$work/signer.pem" -in "$exe" >"$work/verify.txt" 2>&1 ||
@@ -65,24 +69,17 @@ with open(sys.argv[1], "r+b") as f: b = f.read()[0x500]; f.seek(0x500); f.write(
     MORVANE_EXE="Z:$exe" wine "$app_tests" >"$work/app_tests.txt" 2>&1 ||
         { cat "$work/app_tests.txt" >&2; fail "app_tests fail on the signed $name program"; }
 
-    echo "signed $name program: verified, resources read back"
-done
-
-# Both started, one after the other in the same desktop; where 32-bit programs cannot run, the
-# 64-bit one twice, so that the second start is tried on every machine.
-starts=(win32 win64)
-if [[ -n ${MORVANE_NO_32BIT:-} ]]; then
-    skipped=$MORVANE_NO_32BIT
-    starts=(win64 win64)
-fi
-for name in "${starts[@]}"; do
-    PROGRAM=$work/$name/morvane.exe
+    if [[ $arch == i686 && -n ${MORVANE_NO_32BIT:-} ]]; then
+        skipped=$MORVANE_NO_32BIT
+        continue
+    fi
+    PROGRAM=$exe
     start_program "$PROGRAM"
     wait_for_window "$MAIN"
     program_running || fail "$name: no process runs $PROGRAM"
     stop_program
     PROGRAM=""
-    echo "signed $name program: starts under Wine"
+    echo "signed $name program: verified, resources read back, starts under Wine"
 done
 
 # Each refusal empties the folder that holds the signed packages made above.
