@@ -198,6 +198,7 @@ stop_program() {
     kill "$PROGRAM_PID" 2>/dev/null || true  # the launcher, which may keep the desktop
     wait "$PROGRAM_PID" 2>/dev/null || true
     rm -rf "$HELPER_DIR"
+    eventually not pgrep -f "${HELPER_DIR##*/}" >/dev/null || fail "the helper did not end"
     eventually not desktop_id || fail "the Wine desktop did not close"
     mkdir -p "$HELPER_DIR"
 }
