@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/command_line.h"
 #include "platform/library_search.h"
 #include "toolkit/error.h"
 #include "toolkit/form.h"
@@ -8,6 +9,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Before anything can load a library by name.
     platform::HardenLibrarySearch();
+    if (const std::optional<int> exitCode = app::RunSwitches()) return *exitCode;
     platform::LoadCommonControls();
     // A main window that cannot be made is reported like any other error, then the program ends.
     if (!toolkit::RunHandler([] { toolkit::DefaultInstance<morvane>().Show(); })) return 1;

@@ -35,6 +35,21 @@ struct Calls {
     // As Windows 10's headers declare it, which ours show only to programs for Windows 10.
     BOOL(WINAPI* IsWow64Process2)(HANDLE process, USHORT* processMachine, USHORT* nativeMachine) =
         toolkit::ImportedFunction<decltype(IsWow64Process2)>("kernel32.dll", "IsWow64Process2");
+    // The command line, and where the command line's words go.
+    decltype(&::GetCommandLineA) GetCommandLineA = &::GetCommandLineA;
+    decltype(&::GetStdHandle) GetStdHandle = &::GetStdHandle;
+    decltype(&::GetFileType) GetFileType = &::GetFileType;
+    decltype(&::GetConsoleMode) GetConsoleMode = &::GetConsoleMode;
+    decltype(&::CreateFileA) CreateFileA = &::CreateFileA;
+    decltype(&::WriteFile) WriteFile = &::WriteFile;
+    decltype(&::CloseHandle) CloseHandle = &::CloseHandle;
+    // Looked up: AttachConsole came with XP, and the 9x family's wide forms need not be real.
+    BOOL(WINAPI* AttachConsole)(DWORD processId) =
+        toolkit::ImportedFunction<decltype(AttachConsole)>("kernel32.dll", "AttachConsole");
+    decltype(&::WriteConsoleW) WriteConsoleW =
+        toolkit::ImportedFunction<decltype(WriteConsoleW)>("kernel32.dll", "WriteConsoleW");
+    decltype(&::GetCommandLineW) GetCommandLineW =
+        toolkit::ImportedFunction<decltype(GetCommandLineW)>("kernel32.dll", "GetCommandLineW");
 };
 
 // Binds the calls that carry text to their ANSI forms, with the text converted on the way, as

@@ -30,20 +30,24 @@ void Raise(ErrorNumber number, const std::wstring& detail) {
     throw Error(static_cast<std::int32_t>(number), std::move(description));
 }
 
-void ReportUntrapped() noexcept {
-    const auto show = [](std::int32_t number, const std::wstring& description) {
-        ShowMessage(L"Error " + Decimal(number) + L": " + description, MB_ICONSTOP);
+std::wstring DescribeUntrapped() {
+    const auto describe = [](std::int32_t number, const std::wstring& description) {
+        return L"Error " + Decimal(number) + L": " + description;
     };
     try {
-        try {
-            throw;
-        } catch (const Error& error) {
-            show(error.Number(), error.Description());
-        } catch (const std::bad_alloc&) {
-            show(static_cast<std::int32_t>(ErrorNumber::OutOfMemory), L"Out of memory");
-        } catch (...) {
-            show(static_cast<std::int32_t>(ErrorNumber::Internal), L"Internal error");
-        }
+        throw;
+    } catch (const Error& error) {
+        return describe(error.Number(), error.Description());
+    } catch (const std::bad_alloc&) {
+        return describe(static_cast<std::int32_t>(ErrorNumber::OutOfMemory), L"Out of memory");
+    } catch (...) {
+        return describe(static_cast<std::int32_t>(ErrorNumber::Internal), L"Internal error");
+    }
+}
+
+void ReportUntrapped() noexcept {
+    try {
+        ShowMessage(DescribeUntrapped(), MB_ICONSTOP);
     } catch (...) {
         // Nothing is left to report with; the handler has already been abandoned.
     }

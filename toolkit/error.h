@@ -43,9 +43,12 @@ void WithErrorTrap(Body&& body, OnError&& onError) {
     }
 }
 
-// The toolkit's default handling of the exception being handled, which no trap caught: a stop
-// box with its number and description (out of memory is 7, anything else unnumbered 51). What
-// it builds is built inside its own try: out of memory, it shows nothing.
+// The exception being handled, which no trap caught, told with its number and description:
+// "Error 7: Out of memory" (anything else unnumbered is 51). May itself run out of memory.
+std::wstring DescribeUntrapped();
+
+// The toolkit's default handling of that exception: a stop box that describes it. What it
+// builds is built inside its own try: out of memory, it shows nothing.
 void ReportUntrapped() noexcept;
 
 // Runs one event handler to completion. Whatever it raises and no trap caught ends here, in the

@@ -21,7 +21,7 @@ bool Ruler::Fits(std::wstring_view line) const {
     return size.cx <= width_;
 }
 
-std::wstring Ruler::CutToFit(std::wstring line, std::wstring_view closing) const {
+std::wstring LineFit::CutToFit(std::wstring line, std::wstring_view closing) const {
     if (Fits(line + std::wstring(closing))) return line + std::wstring(closing);
     const std::wstring end = L"..." + std::wstring(closing);
     // Widths only grow as characters are added, so halving finds the longest start that fits,

@@ -48,13 +48,13 @@ eventually() {
 not() { ! "$@"; }
 
 
-# Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process. Wine's
-# messages go to PROGRAM_LOG, when it is set.
+# Starts the program, with the arguments given, in the virtual desktop; sets PROGRAM_PID to the
+# launcher's process. Wine's messages go to PROGRAM_LOG, when it is set.
 start_program() {
     local exe=$1
     # A test stopped at its time limit leaves its program running: it would stand in the way.
     kill $(program_pids "$exe") 2>/dev/null || true
-    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$exe" >/dev/null \
+    wine explorer "/desktop=$E2E_DESKTOP,$E2E_SIZE" "$@" >/dev/null \
         2>"${PROGRAM_LOG:-/dev/null}" &
     PROGRAM_PID=$!
     desktop_window >/dev/null

@@ -14,8 +14,10 @@
 //   query KEY NAME     ->  "value", then the string value's data; or "none"
 //   set KEY NAME DATA  ->  "done" (a string value), or "failed <status>"
 //   delete KEY NAME    ->  "done", or "failed <status>"
+//   access KEY SDDL    ->  "done", or "failed <status>" (the key's access list, as SDDL)
 // KEY is a full path under HKCU or HKLM, always in the registry's 64-bit view where it has two.
 #include <windows.h>
+#include <sddl.h>
 
 #include <cstdio>
 #include <string>
@@ -145,6 +147,20 @@ std::string Delete(const std::wstring& path, const std::wstring& name) {
     return Done(status);
 }
 
+std::string Access(const std::wstring& path, const std::wstring& sddl) {
+    PSECURITY_DESCRIPTOR access = nullptr;
+    HKEY key = nullptr;
+    LONG status = OpenKey(path, WRITE_DAC, key);
+    const auto convert = &ConvertStringSecurityDescriptorToSecurityDescriptorW;
+    if (status == ERROR_SUCCESS)
+        status = convert(sddl.c_str(), SDDL_REVISION_1, &access, nullptr)
+                     ? RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access)
+                     : static_cast<LONG>(GetLastError());
+    RegCloseKey(key);
+    LocalFree(access);
+    return Done(status);
+}
+
 // The question's lines, as wide strings; none while there is no question.
 std::vector<std::wstring> ReadQuestion(const std::wstring& file) {
     FILE* in = _wfopen(file.c_str(), L"rb");
@@ -173,6 +189,7 @@ std::string Answer(const std::vector<std::wstring>& question) {
     if (command == L"query") return Query(argument(1), argument(2));
     if (command == L"set") return Set(argument(1), argument(2), argument(3));
     if (command == L"delete") return Delete(argument(1), argument(2));
+    if (command == L"access") return Access(argument(1), argument(2));
     return "unknown question\n";
 }
 

@@ -4,6 +4,7 @@
 
 #include "toolkit/form.h"
 #include "windows/main/browser_title.h"
+#include "windows/main/outcome.h"
 
 // The start-up window, form "morvane": the wanted title, the Windows family it is for, the
 // confirmation, and the buttons that write the title, write the default, open help and exit.
@@ -33,14 +34,8 @@ private:
     void OnChangeButtonClick();
     void OnDefaultButtonClick();
     void OnHelpButtonClick();
-    enum class Press { Change, Default };
 
     int SelectedFamily();
     void ShowOutcome(const Registry::ViewsChanged& done, int family, Press press);
-    void ShowOtherTitle(const std::wstring& lead, const ShownTitle& shown);
-    void ShowWriteFailure(long status, bool machineWide, Press press);
-    void ShowPartialChange(long status, Press press);
     void ShowResult(const std::wstring& text);
-    std::wstring FailureReason(long status, bool machineWide, Press press);
-    std::wstring QuotedSuffix(const std::wstring& title);
 };
