@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "toolkit/text.h"
@@ -231,8 +232,23 @@ FARPROC AsProc(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
-BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) { return TRUE; }
-void WINAPI FakeInitCommonControls() { active->order.push_back("init common controls"); }
+HANDLE WINAPI FakeCreateActCtx(const ACTCTXW* request) {
+    const auto resource = reinterpret_cast<ULONG_PTR>(request->lpResourceName);
+    active->order.push_back("context " + std::to_string(resource));
+    return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(0x7000));
+}
+BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) {
+    active->order.push_back("activate");
+    return TRUE;
+}
+BOOL WINAPI FakeDeactivateActCtx(DWORD, ULONG_PTR) {
+    active->order.push_back("deactivate");
+    return TRUE;
+}
+BOOL WINAPI FakeInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
+    active->order.push_back("init common controls " + std::to_string(classes->dwICC));
+    return TRUE;
+}
 
 FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     active->lookups.push_back(name);
@@ -248,9 +264,12 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
         return AsProc(&FakeSetDefaultDllDirectories);
     if (module == Kernel32 && entryPoint == "SetDllDirectoryW") return AsProc(&FakeSetDllDirectory);
+    if (module == Kernel32 && entryPoint == "CreateActCtxW") return AsProc(&FakeCreateActCtx);
     if (module == Kernel32 && entryPoint == "ActivateActCtx") return AsProc(&FakeActivateActCtx);
-    if (module == Comctl32 && entryPoint == "InitCommonControls")
-        return AsProc(&FakeInitCommonControls);
+    if (module == Kernel32 && entryPoint == "DeactivateActCtx")
+        return AsProc(&FakeDeactivateActCtx);
+    if (module == Comctl32 && entryPoint == "InitCommonControlsEx")
+        return AsProc(&FakeInitCommonControlsEx);
     return nullptr;
 }
 
