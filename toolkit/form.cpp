@@ -109,6 +109,18 @@ HWND RootOf(HWND window) {
     return window;
 }
 
+// Focus rectangles and access-key underlines as in a dialog: shown from the start where the user
+// has them always shown; otherwise hidden, where the system hides them, until the keyboard is used.
+void ShowCuesAsInADialog(HWND window) {
+    const Calls& calls = Live();
+    BOOL always = FALSE;
+    const WPARAM change =
+        calls.SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always
+            ? MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS)
+            : MAKEWPARAM(UIS_INITIALIZE, 0);
+    calls.SendMessageW(window, WM_CHANGEUISTATE, change, 0);
+}
+
 void Dispatch(MSG& message) {
     const Calls& calls = Live();
     // Ctrl+A (not AltGr, that is Ctrl+Alt) selects the whole text, which classic text boxes lack.
@@ -212,9 +224,7 @@ void Form::Load(HWND owner) {
         const int dpi = WindowDpi();
         if (dpi != screenDpi) PlaceAt(dpi);
         CreateControls(dpi);
-        // Focus rectangles and access-key underlines as in a dialog: hidden, where the system
-        // hides them, until the keyboard is used.
-        Live().SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+        ShowCuesAsInADialog(window_);
         OnLoad();
     } catch (...) {
         DestroyWindow(window_);
