@@ -232,22 +232,15 @@ FARPROC AsProc(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
-HANDLE WINAPI FakeCreateActCtx(const ACTCTXW* request) {
-    const auto resource = reinterpret_cast<ULONG_PTR>(request->lpResourceName);
-    active->order.push_back("context " + std::to_string(resource));
-    return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(0x7000));
-}
-BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) {
-    active->order.push_back("activate");
+BOOL Recorded(const char* call) {
+    active->order.push_back(call);
     return TRUE;
 }
-BOOL WINAPI FakeDeactivateActCtx(DWORD, ULONG_PTR) {
-    active->order.push_back("deactivate");
-    return TRUE;
-}
+HANDLE WINAPI FakeCreateActCtx(const ACTCTXW*) { return Recorded("context") ? Kernel32 : nullptr; }
+BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) { return Recorded("activate"); }
+BOOL WINAPI FakeDeactivate(DWORD, ULONG_PTR) { return Recorded("deactivate"); }
 BOOL WINAPI FakeInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
-    active->order.push_back("init common controls " + std::to_string(classes->dwICC));
-    return TRUE;
+    return Recorded(classes->dwICC == ICC_STANDARD_CLASSES ? "standard classes" : "others");
 }
 
 FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
@@ -266,8 +259,7 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Kernel32 && entryPoint == "SetDllDirectoryW") return AsProc(&FakeSetDllDirectory);
     if (module == Kernel32 && entryPoint == "CreateActCtxW") return AsProc(&FakeCreateActCtx);
     if (module == Kernel32 && entryPoint == "ActivateActCtx") return AsProc(&FakeActivateActCtx);
-    if (module == Kernel32 && entryPoint == "DeactivateActCtx")
-        return AsProc(&FakeDeactivateActCtx);
+    if (module == Kernel32 && entryPoint == "DeactivateActCtx") return AsProc(&FakeDeactivate);
     if (module == Comctl32 && entryPoint == "InitCommonControlsEx")
         return AsProc(&FakeInitCommonControlsEx);
     return nullptr;

@@ -38,16 +38,13 @@ inline std::wstring Text(HWND window) {
     return text;
 }
 
-// The size of the icon an image control shows.
-inline SIZE PictureSize(HWND control) {
+// The width of the icon an image control shows: an icon's hot spot is its centre.
+inline LONG PictureWidth(HWND control) {
     ICONINFO info{};
-    BITMAP bitmap{};
-    if (GetIconInfo(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)), &info)) {
-        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-    }
-    return {bitmap.bmWidth, bitmap.bmHeight};
+    GetIconInfo(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)), &info);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return 2 * static_cast<LONG>(info.xHotspot);
 }
 
 inline LOGFONTW Font(HWND control) {

