@@ -4,9 +4,10 @@
 # says; then Use Default removes the machine-wide value for "Windows ME/2000" and the per-user
 # one, after which the browser's own name shows. Machine-wide in both views of 64-bit Windows,
 # as Windows 98 too; it leaves through Exit. Its windows are Unicode ones, their buttons themed.
-# With MORVANE_WIN98 set, Wine reports Windows 98, its visual style left on: ANSI windows,
-# classic buttons, a Connect button and Alt+C work in the help window too, and the program's
-# own calls into user32, gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a
+# With MORVANE_WIN98 set, Wine reports Windows 98, its visual style on: ANSI windows, classic
+# buttons, a
+# Connect button and Alt+C work in the help window too, and the program's own calls into
+# user32, gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a
 # stub (but the wide open of a key in a registry view, which only the NT family has).
 PROGRAM=$1
 LOCATE=$2

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdlib>
 
 #include "support/fake_platform.h"
@@ -19,8 +18,8 @@ using toolkit::DefaultInstance;
 int dpi = 96;
 
 // Each control's place and font height, as the screen has them.
-std::vector<std::array<LONG, 5>> Layout(HWND window) {
-    std::vector<std::array<LONG, 5>> layout;
+std::vector<std::vector<LONG>> Layout(HWND window) {
+    std::vector<std::vector<LONG>> layout;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const RECT r = probe::RectInParent(child);
         layout.push_back({r.left, r.top, r.right, r.bottom, probe::Font(child).lfHeight});
@@ -72,8 +71,8 @@ TEST_F(HighDpiTest, BothWindowsAndTheirFontsScaleWithTheScreen) {
                         {L"Button", {64, 112, 225, 137}, -11, FW_BOLD});
     MoveToMonitorAt(main.Window(), dpi);
     EXPECT_EQ(Layout(main.Window()), atStart);
-    EXPECT_TRUE(probe::Text(text) == L"Susan's World" && GetFocus() == text);
-    EXPECT_EQ(SendMessageW(text, EM_GETSEL, 0, 0), MAKELRESULT(2, 5));
+    EXPECT_TRUE(probe::Text(text) == L"Susan's World" && GetFocus() == text &&
+                SendMessageW(text, EM_GETSEL, 0, 0) == MAKELRESULT(2, 5));
 
     // The confirmation's longest lines still fit: the machine's title, then the views' differing.
     FakePlatform fake;

