@@ -38,15 +38,6 @@ inline std::wstring Text(HWND window) {
     return text;
 }
 
-// The width of the icon an image control shows: an icon's hot spot is its centre.
-inline LONG PictureWidth(HWND control) {
-    ICONINFO info{};
-    GetIconInfo(reinterpret_cast<HICON>(SendMessageW(control, STM_GETICON, 0, 0)), &info);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return 2 * static_cast<LONG>(info.xHotspot);
-}
-
 inline LOGFONTW Font(HWND control) {
     LOGFONTW font{};
     const HFONT handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));

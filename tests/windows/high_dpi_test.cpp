@@ -97,7 +97,12 @@ TEST_F(HighDpiTest, BothWindowsAndTheirFontsScaleWithTheScreen) {
         EXPECT_NEAR(helpClient.cx, MulDiv(5265, dpi, 1440), 1);
         EXPECT_NEAR(helpClient.cy, MulDiv(3750, dpi, 1440), 1);
         EXPECT_EQ(probe::Font(title).lfHeight, -MulDiv(1425, dpi, 7200));
-        EXPECT_EQ(probe::PictureWidth(help.Control(HelpScreen::MainIcon)), MulDiv(480, dpi, 1440));
+        const HWND picture = help.Control(HelpScreen::MainIcon);
+        ICONINFO icon{};  // an icon's hot spot is its centre
+        GetIconInfo(reinterpret_cast<HICON>(SendMessageW(picture, STM_GETICON, 0, 0)), &icon);
+        EXPECT_EQ(icon.xHotspot, static_cast<DWORD>(MulDiv(240, dpi, 1440)));
+        DeleteObject(icon.hbmColor);
+        DeleteObject(icon.hbmMask);
         MoveToMonitorAt(help.Window(), 96);
         EXPECT_EQ(Layout(help.Window()), opened);
         help.Unload();
