@@ -16,8 +16,8 @@ Function ImportedFunction(const char* library, const char* name) {
 // those whose effects a test checks (the message box; the drawing objects, so a test can count
 // those alive; the high-contrast and keyboard-cue settings, so a test can turn them on; a
 // window's resolution), and those Windows 95 lacks, looked up at run time and null where
-// missing. Everything goes through this one table so that
-// a test can record or replace each call.
+// missing. Everything goes through this one table so that a test can record or replace each
+// call.
 struct Calls {
     decltype(&::CreateWindowExW) CreateWindowExW = &::CreateWindowExW;
     decltype(&::RegisterClassExW) RegisterClassExW = &::RegisterClassExW;
