@@ -11,11 +11,12 @@ namespace platform {
 // their search. Called first thing at start-up.
 void HardenLibrarySearch();
 
-// Loads the common controls that the program's manifest asks for, version 6, which Windows XP
-// needs loaded before the first window that uses them is made; later Windows load them
-// themselves. Loaded by name, the one way Windows finds the version the manifest names, so
-// after HardenLibrarySearch. Where Windows has no such versions (before XP, which read no
-// manifest) the classic controls need nothing, and nothing is loaded. Kept until the end.
+// Makes the common controls 6.0, drawn in the system's visual style, the ones the program's
+// windows are made with: the program's second manifest asks for them, in an activation context
+// of its own, so that the 9x family, whose real systems have none, never gets them; and loads
+// them with the classes the windows use, which Windows XP needs before the first window that
+// uses them is made. Loaded by name, the one way Windows finds the version the manifest names,
+// so after HardenLibrarySearch. Before XP, which reads no manifest, nothing is done.
 void LoadCommonControls();
 
 }  // namespace platform

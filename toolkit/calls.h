@@ -14,9 +14,10 @@ Function ImportedFunction(const char* library, const char* name) {
 
 // The system calls of the window layer: those that carry text or a message character set,
 // those whose effects a test checks (the message box; the drawing objects, so a test can count
-// those alive; the high-contrast setting, so a test can turn it on), and those Windows 95 lacks,
-// looked up at run time and null where missing. Everything goes through this one table so that
-// a test can record or replace each call.
+// those alive; the high-contrast and keyboard-cue settings, so a test can turn them on; a
+// window's resolution), and those Windows 95 lacks, looked up at run time and null where
+// missing. Everything goes through this one table so that a test can record or replace each
+// call.
 struct Calls {
     decltype(&::CreateWindowExW) CreateWindowExW = &::CreateWindowExW;
     decltype(&::RegisterClassExW) RegisterClassExW = &::RegisterClassExW;
@@ -45,6 +46,13 @@ struct Calls {
         "GetMonitorInfoW");
     decltype(&::NotifyWinEvent) NotifyWinEvent = User32Function<decltype(&::NotifyWinEvent)>(
         "NotifyWinEvent");
+    // A window's own resolution, that of the monitor it is on (from Windows 10 version 1607),
+    // as Windows 10's headers declare them, which ours show only to programs for Windows 10.
+    UINT(WINAPI* GetDpiForWindow)(HWND window) =
+        User32Function<decltype(GetDpiForWindow)>("GetDpiForWindow");
+    BOOL(WINAPI* AdjustWindowRectExForDpi)(RECT* rect, DWORD style, BOOL menu, DWORD exStyle,
+                                           UINT dpi) =
+        User32Function<decltype(AdjustWindowRectExForDpi)>("AdjustWindowRectExForDpi");
 
     template <typename Function>
     static Function User32Function(const char* name) {

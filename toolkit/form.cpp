@@ -109,6 +109,18 @@ HWND RootOf(HWND window) {
     return window;
 }
 
+// Focus rectangles and access-key underlines as in a dialog: shown from the start where the user
+// has them always shown; otherwise hidden, where the system hides them, until the keyboard is used.
+void ShowCuesAsInADialog(HWND window) {
+    const Calls& calls = Live();
+    BOOL always = FALSE;
+    const WPARAM change =
+        calls.SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always
+            ? MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS)
+            : MAKEWPARAM(UIS_INITIALIZE, 0);
+    calls.SendMessageW(window, WM_CHANGEUISTATE, change, 0);
+}
+
 void Dispatch(MSG& message) {
     const Calls& calls = Live();
     // Ctrl+A (not AltGr, that is Ctrl+Alt) selects the whole text, which classic text boxes lack.
@@ -138,10 +150,10 @@ HICON Form::Icon() const {
     return LoadIconA(ProgramInstance(), MAKEINTRESOURCEA(design_.iconResource));
 }
 
-HICON Form::OwnerIcon() const {
-    if (!owner_) return nullptr;
+int Form::OwnerIconResource() const {
+    if (!owner_) return 0;
     const auto* owner = reinterpret_cast<const Form*>(GetWindowLongPtrA(owner_, GWLP_USERDATA));
-    return owner ? owner->Icon() : nullptr;
+    return owner ? owner->design_.iconResource : 0;
 }
 
 void Form::RegisterWindowClass() const {
@@ -164,32 +176,55 @@ void Form::RegisterWindowClass() const {
     if (!Live().RegisterClassExW(&windowClass)) Raise(ErrorNumber::OutOfMemory, L"window class");
 }
 
+// The window's frame for its design's client area at a resolution, centred where it opens.
+RECT Form::FrameAt(int dpi) const {
+    const WindowStyle style = StyleFor(design_.border);
+    RECT frame{0, 0, TwipsToPixels(design_.clientWidth, dpi),
+               TwipsToPixels(design_.clientHeight, dpi)};
+    const Calls& calls = Live();
+    if (!calls.AdjustWindowRectExForDpi ||
+        !calls.AdjustWindowRectExForDpi(&frame, style.style, FALSE, style.exStyle, dpi))
+        AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
+
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (design_.position == StartUpPosition::CentreOwner && owner_) GetWindowRect(owner_, &area);
+    OffsetRect(&frame, area.left + (Width(area) - Width(frame)) / 2 - frame.left,
+               area.top + (Height(area) - Height(frame)) / 2 - frame.top);
+    return frame;
+}
+
+void Form::PlaceAt(int dpi) {
+    const RECT frame = FrameAt(dpi);
+    const POINT place = WithinWorkArea(frame);
+    SetWindowPos(window_, nullptr, place.x, place.y, Width(frame), Height(frame),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The resolution of the monitor the window is on; the screen's where Windows has one for all.
+int Form::WindowDpi() const {
+    const Calls& calls = Live();
+    const UINT dpi = calls.GetDpiForWindow ? calls.GetDpiForWindow(window_) : 0;
+    return dpi ? static_cast<int>(dpi) : ScreenDpi();
+}
+
 void Form::Load(HWND owner) {
     if (window_) return;
     RegisterWindowClass();
 
-    const int dpi = ScreenDpi();
     const WindowStyle style = StyleFor(design_.border);
-    RECT frame{0, 0, TwipsToPixels(design_.clientWidth, dpi),
-               TwipsToPixels(design_.clientHeight, dpi)};
-    AdjustWindowRectEx(&frame, style.style, FALSE, style.exStyle);
-
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (design_.position == StartUpPosition::CentreOwner && owner) GetWindowRect(owner, &area);
-    OffsetRect(&frame, area.left + (Width(area) - Width(frame)) / 2 - frame.left,
-               area.top + (Height(area) - Height(frame)) / 2 - frame.top);
-    const POINT place = WithinWorkArea(frame);
-
-    Live().CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style,
-                           place.x, place.y, Width(frame), Height(frame), owner, nullptr,
-                           ProgramInstance(), this);
+    Live().CreateWindowExW(style.exStyle, design_.className, design_.caption, style.style, 0, 0,
+                           0, 0, owner, nullptr, ProgramInstance(), this);
     if (!window_) Raise(ErrorNumber::OutOfMemory, L"window");
     owner_ = owner;
     try {
+        // Placed at the screen's resolution first, to find the monitor it opens on, and then
+        // again at that monitor's where it has another.
+        const int screenDpi = ScreenDpi();
+        PlaceAt(screenDpi);
+        const int dpi = WindowDpi();
+        if (dpi != screenDpi) PlaceAt(dpi);
         CreateControls(dpi);
-        // Focus rectangles and access-key underlines as in a dialog: hidden, where the system
-        // hides them, until the keyboard is used.
-        Live().SendMessageW(window_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
+        ShowCuesAsInADialog(window_);
         OnLoad();
     } catch (...) {
         DestroyWindow(window_);
@@ -236,9 +271,46 @@ void Form::ShowModal(HWND owner) {
 }
 
 void Form::CreateControls(int dpi) {
-    for (const ControlDesign& control : design_.controls) CreateControl(control, dpi);
+    for (const ControlDesign& control : design_.controls) CreateControl(control);
     ArrangeZOrder();
+    LayOutControls(dpi);
+}
+
+// Every control placed, and its font and picture sized, at a resolution, from the design: laid
+// out afresh at each change, nothing drifts from rounding. The fonts of another go with it.
+void Form::LayOutControls(int dpi) {
+    dpi_ = dpi;
+    const Calls& calls = Live();
+    for (const ControlDesign& control : design_.controls) {
+        const HWND handle = GetDlgItem(window_, control.ControlId());
+        SetWindowPos(handle, nullptr, TwipsToPixels(control.rect.left, dpi),
+                     TwipsToPixels(control.rect.top, dpi), TwipsToPixels(control.rect.width, dpi),
+                     TwipsToPixels(control.rect.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        calls.SendMessageW(handle, WM_SETFONT,
+                           reinterpret_cast<WPARAM>(FontFor(control.font, dpi)), TRUE);
+    }
+    fonts_.erase(std::remove_if(fonts_.begin(), fonts_.end(),
+                                [dpi](const CachedFont& font) { return font.dpi != dpi; }),
+                 fonts_.end());
+    for (Picture& picture : pictures_) ShowPicture(picture);
     UncoverHiddenParts();
+}
+
+// Windows suggests the window's new place and size; its controls follow, each the same window,
+// so what the user typed, selected and focused stays as it was.
+void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, Width(suggested),
+                 Height(suggested), SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutControls(dpi);
+}
+
+// The window's size for its design's client area at a resolution, where Windows can tell it;
+// otherwise Windows scales the frame it has.
+bool Form::SizeAt(int dpi, SIZE& size) const {
+    if (!Live().AdjustWindowRectExForDpi) return false;
+    const RECT frame = FrameAt(dpi);
+    size = {Width(frame), Height(frame)};
+    return true;
 }
 
 // A control placed above a neighbour that it overlaps but must not hide gives up, through a
@@ -272,20 +344,16 @@ void Form::GiveWayTo(HWND control, const std::vector<HWND>& neighbours) {
     if (Live().SetWindowRgn(control, visible.get(), FALSE)) visible.release();
 }
 
-void Form::CreateControl(const ControlDesign& control, int dpi) {
+// Made without a place or a font: laying out gives it both.
+void Form::CreateControl(const ControlDesign& control) {
     const ControlClass controlClass = ClassFor(control);
     const HWND handle = Live().CreateWindowExW(
         controlClass.exStyle, controlClass.name, control.caption,
-        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | GroupStyle(control) | controlClass.style,
-        TwipsToPixels(control.rect.left, dpi), TwipsToPixels(control.rect.top, dpi),
-        TwipsToPixels(control.rect.width, dpi), TwipsToPixels(control.rect.height, dpi), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId())), ProgramInstance(),
-        nullptr);
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | GroupStyle(control) | controlClass.style, 0, 0,
+        0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.ControlId())),
+        ProgramInstance(), nullptr);
     if (!handle) Raise(ErrorNumber::OutOfMemory, L"control");
-    const Calls& calls = Live();
-    calls.SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font, dpi)),
-                       FALSE);
-    if (control.options & Selected) calls.SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
+    if (control.options & Selected) Live().SendMessageW(handle, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 // The dialog manager moves the focus in z-order, so the controls that take the focus are stacked
@@ -345,8 +413,27 @@ bool Form::IsSelected(int id, int index) {
     return Live().SendMessageW(Control(id, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Form::SetPicture(int id, HICON icon) {
-    Live().SendMessageW(Control(id), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+void Form::SetPicture(int id, int iconResource) {
+    Load();
+    auto picture = std::find_if(pictures_.begin(), pictures_.end(),
+                                [id](const Picture& shown) { return shown.controlId == id; });
+    if (picture == pictures_.end()) picture = pictures_.insert(pictures_.end(), {id, 0, {}});
+    picture->iconResource = iconResource;
+    ShowPicture(*picture);
+}
+
+// The icon is loaded at the control's size (32 pixels at 96 dpi), not stretched from another;
+// the control shows the new one before the old one goes.
+void Form::ShowPicture(Picture& picture) {
+    const ControlDesign* control = FindControl(picture.controlId);
+    if (!control) return;
+    IconOwner icon(static_cast<HICON>(
+        LoadImageA(ProgramInstance(), MAKEINTRESOURCEA(picture.iconResource), IMAGE_ICON,
+                   TwipsToPixels(control->rect.width, dpi_),
+                   TwipsToPixels(control->rect.height, dpi_), 0)));
+    Live().SendMessageW(GetDlgItem(window_, picture.controlId), STM_SETICON,
+                        reinterpret_cast<WPARAM>(icon.get()), 0);
+    picture.icon = std::move(icon);
 }
 
 const ControlDesign* Form::FindControl(int controlId) const {
@@ -427,6 +514,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();
         return 0;
+    case DpiChangedMessage:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case DpiScaledSizeMessage:
+        return SizeAt(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WM_DESTROY:  // sent to the window before its controls
         OnUnload();
         break;
@@ -494,6 +586,7 @@ void Form::OnNcDestroy() {
     disabledOwner_ = nullptr;
     fonts_.clear();
     brushes_.clear();
+    pictures_.clear();
     --loadedForms;
 }
 

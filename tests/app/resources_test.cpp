@@ -73,7 +73,8 @@ TEST_F(ProgramFileTest, TheVersionResourceNamesTheProductItsMakerAndVersion) {
 TEST_F(ProgramFileTest, TheManifestAsksForTheUsersOwnRightsAndDeclaresDpiAwareness) {
     const std::string manifest = Resource(file.get(), MAKEINTRESOURCEW(24), MAKEINTRESOURCEW(1));
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
     EXPECT_NE(manifest.find("supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\""),
               std::string::npos);
 }

@@ -4,7 +4,7 @@
 # says; then Use Default removes the machine-wide value for "Windows ME/2000" and the per-user
 # one, after which the browser's own name shows. Machine-wide in both views of 64-bit Windows,
 # as Windows 98 too; it leaves through Exit. Its windows are Unicode ones, their buttons themed.
-# With MORVANE_WIN98 set, Wine reports Windows 98, with no visual style: ANSI windows, classic
+# With MORVANE_WIN98 set, Wine reports Windows 98, its visual style on: ANSI windows, classic
 # buttons, a
 # Connect button and Alt+C work in the help window too, and the program's own calls into
 # user32, gdi32 and advapi32, as Wine relays them, include no wide function that 9x has as a
@@ -25,14 +25,12 @@ fi
 
 APP_KEY='HKCU\Software\Wine\AppDefaults\morvane.exe'
 DEBUG_KEY='HKCU\Software\Wine\Debug'
-THEME_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
 finish() {
     stop_program
     [[ -n ${MORVANE_WIN98:-} ]] || return 0
     delete_value "$APP_KEY" Version
     delete_value "$DEBUG_KEY" RelayInclude
     delete_value "$DEBUG_KEY" RelayFromInclude
-    set_value "$THEME_KEY" ThemeActive 1
     forget_browser
 }
 trap finish EXIT
@@ -53,7 +51,6 @@ calls_from_program() {
 form=unicode look=themed
 if [[ -n ${MORVANE_WIN98:-} ]]; then
     form=ansi look=classic
-    set_value "$THEME_KEY" ThemeActive 0
     set_value "$APP_KEY" Version win98
     set_value "$DEBUG_KEY" RelayInclude 'user32.*;gdi32.*;advapi32.*'
     set_value "$DEBUG_KEY" RelayFromInclude morvane

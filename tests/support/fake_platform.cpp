@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "toolkit/text.h"
@@ -231,8 +232,16 @@ FARPROC AsProc(Function function) {
     return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
-BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) { return TRUE; }
-void WINAPI FakeInitCommonControls() { active->order.push_back("init common controls"); }
+BOOL Recorded(const char* call) {
+    active->order.push_back(call);
+    return TRUE;
+}
+HANDLE WINAPI FakeCreateActCtx(const ACTCTXW*) { return Recorded("context") ? Kernel32 : nullptr; }
+BOOL WINAPI FakeActivateActCtx(HANDLE, ULONG_PTR*) { return Recorded("activate"); }
+BOOL WINAPI FakeDeactivate(DWORD, ULONG_PTR) { return Recorded("deactivate"); }
+BOOL WINAPI FakeInitCommonControlsEx(const INITCOMMONCONTROLSEX* classes) {
+    return Recorded(classes->dwICC == ICC_STANDARD_CLASSES ? "standard classes" : "others");
+}
 
 FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     active->lookups.push_back(name);
@@ -248,9 +257,11 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE module, LPCSTR name) {
     if (module == Kernel32 && entryPoint == "SetDefaultDllDirectories")
         return AsProc(&FakeSetDefaultDllDirectories);
     if (module == Kernel32 && entryPoint == "SetDllDirectoryW") return AsProc(&FakeSetDllDirectory);
+    if (module == Kernel32 && entryPoint == "CreateActCtxW") return AsProc(&FakeCreateActCtx);
     if (module == Kernel32 && entryPoint == "ActivateActCtx") return AsProc(&FakeActivateActCtx);
-    if (module == Comctl32 && entryPoint == "InitCommonControls")
-        return AsProc(&FakeInitCommonControls);
+    if (module == Kernel32 && entryPoint == "DeactivateActCtx") return AsProc(&FakeDeactivate);
+    if (module == Comctl32 && entryPoint == "InitCommonControlsEx")
+        return AsProc(&FakeInitCommonControlsEx);
     return nullptr;
 }
 

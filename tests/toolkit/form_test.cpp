@@ -197,6 +197,22 @@ TEST_F(FormTest, EnterPressesTheFocusedPushButtonAloneAndCtrlASelectsTheWholeTex
     EXPECT_EQ(form.clicks, (std::vector<int>{Apply, Apply, Apply}));
 }
 
+// Wine shows the cues either way: the change the window is asked for tells.
+WPARAM cueChange = 0;
+LRESULT WINAPI RecordCueChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHANGEUISTATE) cueChange = wParam;
+    return SendMessageW(window, message, wParam, lParam);
+}
+BOOL WINAPI CuesAlwaysShown(UINT, UINT, PVOID shown, UINT) { return *static_cast<BOOL*>(shown) = 1; }
+
+TEST_F(FormTest, TheCuesShowFromTheStartWhereTheUserAlwaysHasThemShown) {
+    FakePlatform fake;
+    Live().SystemParametersInfoW = &CuesAlwaysShown;
+    Live().SendMessageW = &RecordCueChange;
+    form.Load();
+    EXPECT_EQ(cueChange, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS));
+}
+
 TEST_F(FormTest, AnErrorInAHandlerIsReportedAndTheWindowCarriesOn) {
     FakePlatform fake;
     fake.FakeMessageBox();

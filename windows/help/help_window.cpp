@@ -92,7 +92,7 @@ void HelpScreen::OnLoad() {
     SetText(TitleLabel, app::Title);
     SetText(VersionLabel, VersionCaption(app::CurrentVersion));
     SetText(CopyrightLabel, app::CopyrightNotice());
-    SetPicture(MainIcon, OwnerIcon());
+    SetPicture(MainIcon, OwnerIconResource());
     // Each Connect button reads "Connect": a screen reader hears which site it opens instead.
     const int connectButtons[mirror::SiteCount] = {ConnectTo1, ConnectTo2, ConnectTo3};
     for (int site = 1; site <= mirror::SiteCount; ++site)

@@ -216,14 +216,19 @@ TEST(LibrarySearchTest, SystemFolderOnlyThenNoCurrentFolderThenNothingThenCommon
     platform::HardenLibrarySearch();
     EXPECT_EQ(fake.order, std::vector<std::string>({"lookup", "lookup"}));
 
-    // Then the common controls, by name, where Windows has side-by-side versions (XP on).
+    // Then, where Windows has side-by-side versions (XP on) and reports no 9x, the common
+    // controls of the second manifest, by name, with their standard classes; else the classic.
     platform::LoadCommonControls();
+    EXPECT_EQ(fake.loads.empty(), toolkit::AnsiFamily());
+    if (toolkit::AnsiFamily()) return;
     EXPECT_EQ(fake.loads.back().path + std::to_wstring(fake.loads.back().flags), L"comctl32.dll0");
-    EXPECT_EQ(fake.order.back(), "init common controls");
-    fake.missingEntryPoints = {"InitCommonControls"};  // nothing to call
+    EXPECT_EQ(fake.order.back(), "standard classes");
+    fake.missingEntryPoints = {"InitCommonControlsEx"};  // nothing to call
     platform::LoadCommonControls();
+    EXPECT_EQ(fake.order.back(), "deactivate");
     fake.missingLibrary = L"comctl32.dll";  // nothing loaded
     platform::LoadCommonControls();
+    EXPECT_EQ(fake.order.back(), "deactivate");
     fake.missingEntryPoints = {"ActivateActCtx"};  // before Windows XP, nothing tried
     platform::LoadCommonControls();
     EXPECT_EQ(fake.loads.size(), 3u);

@@ -110,7 +110,6 @@ TEST_F(HelpWindowTest, LoadingComposesTitleVersionCopyrightAndIconEachTime) {
         const HICON icon = reinterpret_cast<HICON>(
             SendMessageW(Control(HelpScreen::MainIcon), STM_GETICON, 0, 0));
         EXPECT_NE(icon, nullptr);
-        EXPECT_EQ(icon, main.Icon());
         SetWindowTextW(Control(HelpScreen::TitleLabel), L"changed while open");
         help.Unload();
     };
