@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program run with switches: each case's exit code, its words (UTF-8 in the file its output
-# goes to) and the registry after it; in cmd's console; as Windows 98; /? with nowhere to write.
+# goes to) and the registry after it; in cmd's console, from a batch file, which waits for it and
+# has its exit code; as Windows 98; /? with nowhere to write.
 PROGRAM=$1
 LOCATE=$2
 here=$(dirname "$0")
@@ -30,7 +31,7 @@ machine_title_is() {
     for key in "${machine_keys[@]}"; do expect_value "$key" "Window Title" "$1" "not in $key"; done
 }
 
-NOW="Your Internet Explorer will now read: "
+NOW="Your Internet Explorer will now read: " FAILED="Your Internet Explorer could not be changed: "
 TITLE='Zoë'\''s "Café" C:\'  # quotes and backslashes, passed by the C runtime's rules
 expect 0 "$NOW" "\" - $TITLE\"" /title "$TITLE"
 expect_value "$USER_KEY" "Window Title" "$TITLE" "the user's title not written"
@@ -42,11 +43,9 @@ expect 0 "Your Internet Explorer reads the Windows 95/98 or ME/2000 title:" "\" 
 expect 0 "$NOW" "\" - Internet Explorer\"" /default /machine
 expect 0 "Nothing to remove; your Internet Explorer reads:" "\" - Internet Explorer\"" \
     /DEFAULT -machine
-FAILED="Your Internet Explorer could not be changed: "
 expect 2 "$FAILED" "This system cannot store \"Α θ ή ν α\": leave them out." /title "Αθήνα"
-# A standard user's: the machine's keys may be read, not written.
 for key in "${machine_keys[@]}"; do set_value "$key" "Window Title" Locked; done
-access KR
+access KR  # as a standard user: the machine's keys may be read, not written
 expect 2 "$FAILED" "This needs an administrator, or choose Windows NT/XP." /title Mine /machine
 expect 2 "$FAILED" "This needs an administrator." /default /machine
 access KA
@@ -61,12 +60,10 @@ for key in "${machine_keys[@]}"; do delete_value "$key" "Window Title"; done
 expect 3 "/title needs the text to show after it." "" /title /machine
 expect 3 "One action at a time: /title, /default, /show or /?." "" /show /default
 expect 3 "Unknown switch: /titel" "" /titel Mine
-expect 3 "\"Corp\" is no switch: put a title with spaces in quotes." "" /title Acme Corp
 USAGE="Morvane changes the text Internet Explorer shows after every page title."
 expect 0 "$USAGE" "" /?
 expect_no_value "$USER_KEY" "Window Title" "a refused or wrong command line changed the title"
 
-# A batch file in cmd's console waits for the program and has its exit code.
 printf '@"%s" /show\r\n@echo code %%errorlevel%%\r\n' "$(winepath -w "$PROGRAM")" \
     >"$ARTIFACTS/show.bat"
 console=$(script -qec "wine cmd /c '$(winepath -w "$ARTIFACTS/show.bat")'" /dev/null </dev/null)

@@ -48,8 +48,8 @@ eventually() {
 not() { ! "$@"; }
 
 
-# Starts the program, with the arguments given, in the virtual desktop; sets PROGRAM_PID to the
-# launcher's process. Wine's messages go to PROGRAM_LOG, when it is set.
+# Starts the program in the virtual desktop; sets PROGRAM_PID to the launcher's process. Wine's
+# messages go to PROGRAM_LOG, when it is set.
 start_program() {
     local exe=$1
     # A test stopped at its time limit leaves its program running: it would stand in the way.

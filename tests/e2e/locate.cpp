@@ -151,9 +151,8 @@ std::string Access(const std::wstring& path, const std::wstring& sddl) {
     PSECURITY_DESCRIPTOR access = nullptr;
     HKEY key = nullptr;
     LONG status = OpenKey(path, WRITE_DAC, key);
-    const auto convert = &ConvertStringSecurityDescriptorToSecurityDescriptorW;
     if (status == ERROR_SUCCESS)
-        status = convert(sddl.c_str(), SDDL_REVISION_1, &access, nullptr)
+        status = ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), 1, &access, 0)
                      ? RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, access)
                      : static_cast<LONG>(GetLastError());
     RegCloseKey(key);

@@ -42,13 +42,13 @@ TEST(TextOutputTest, AFileOrPipeGetsUtf8AConsoleUnicodeAndNulOrAFailedAttachNoth
     calls.WriteFile = &ToFile, calls.WriteConsoleW = &ToConsole, calls.CloseHandle = &Close;
     const std::wstring text = L"Zo\u00eb \U0001F600 \xD800.";  // a pair, and a lone surrogate
     const std::string utf8 = "Zo\xC3\xAB \xF0\x9F\x98\x80 \xEF\xBF\xBD.";
-    const Given cases[] = {{FILE_TYPE_DISK, FALSE, TRUE, Console, 'f'},
-                 {FILE_TYPE_PIPE, TRUE, TRUE, Console, 'f'},
-                 {FILE_TYPE_CHAR, TRUE, FALSE, nullptr, 'c'},  // a console it has
-                 {FILE_TYPE_CHAR, FALSE, TRUE, Console, 0},    // NUL
-                 {FILE_TYPE_UNKNOWN, FALSE, TRUE, Console, 'c'},  // its parent's
-                 {FILE_TYPE_UNKNOWN, FALSE, FALSE, Console, 0},
-                 {FILE_TYPE_UNKNOWN, FALSE, TRUE, INVALID_HANDLE_VALUE, 0}};
+    // A file, a pipe, a console it has, NUL; its parent's console, none, one it cannot open.
+    const DWORD None = FILE_TYPE_UNKNOWN;
+    const Given cases[] = {
+        {FILE_TYPE_DISK, FALSE, TRUE, Console, 'f'}, {FILE_TYPE_PIPE, TRUE, TRUE, Console, 'f'},
+        {FILE_TYPE_CHAR, TRUE, FALSE, nullptr, 'c'}, {FILE_TYPE_CHAR, FALSE, TRUE, Console, 0},
+        {None, FALSE, TRUE, Console, 'c'}, {None, FALSE, FALSE, Console, 0},
+        {None, FALSE, TRUE, INVALID_HANDLE_VALUE, 0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         out = {c, {}, {}, 0};
