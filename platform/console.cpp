@@ -11,6 +11,25 @@ constexpr DWORD AttachParentProcess = static_cast<DWORD>(-1);  // ATTACH_PARENT_
 
 bool IsHandle(HANDLE handle) { return handle && handle != INVALID_HANDLE_VALUE; }
 
+// The text in UTF-8, a lone surrogate, which UTF-8 cannot hold, as U+FFFD; by hand, as
+// Windows 95 converts to no UTF-8.
+std::string ToUtf8(std::wstring_view text) {
+    std::string utf8;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]))
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        else if (c >= 0xD800 && c <= 0xDFFF)
+            c = 0xFFFD;
+        const int following = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        static const unsigned char lead[] = {0x00, 0xC0, 0xE0, 0xF0};
+        utf8 += static_cast<char>(lead[following] | c >> 6 * following);
+        for (int k = following - 1; k >= 0; --k)
+            utf8 += static_cast<char>(0x80 | (c >> 6 * k & 0x3F));
+    }
+    return utf8;
+}
+
 }  // namespace
 
 std::wstring CommandLine() {
@@ -32,8 +51,8 @@ TextOutput::TextOutput() {
     case FILE_TYPE_DISK:
     case FILE_TYPE_PIPE: output_ = output; return;
     case FILE_TYPE_CHAR:
-        if (calls.WriteConsoleW && calls.GetConsoleMode(output, &mode)) output_ = output;
-        console_ = output_ != nullptr;
+        console_ = calls.WriteConsoleW && calls.GetConsoleMode(output, &mode);
+        if (console_) output_ = output;
         return;
     }
     if (!calls.AttachConsole || !calls.WriteConsoleW || !calls.AttachConsole(AttachParentProcess))
@@ -57,24 +76,6 @@ void TextOutput::Write(std::wstring_view text) const {
     }
     const std::string utf8 = ToUtf8(text);
     calls.WriteFile(output_, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
-}
-
-// By hand: Windows 95 converts to no UTF-8.
-std::string ToUtf8(std::wstring_view text) {
-    std::string utf8;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() && IS_LOW_SURROGATE(text[i + 1]))
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        else if (c >= 0xD800 && c <= 0xDFFF)
-            c = 0xFFFD;
-        const int following = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
-        static const unsigned char lead[] = {0x00, 0xC0, 0xE0, 0xF0};
-        utf8 += static_cast<char>(lead[following] | c >> 6 * following);
-        for (int k = following - 1; k >= 0; --k)
-            utf8 += static_cast<char>(0x80 | (c >> 6 * k & 0x3F));
-    }
-    return utf8;
 }
 
 }  // namespace platform

@@ -34,7 +34,4 @@ private:
     toolkit::Owner<HANDLE, &Close> opened_;  // the parent's console output, opened here
 };
 
-// The text in UTF-8; a lone surrogate, which UTF-8 cannot hold, as U+FFFD.
-std::string ToUtf8(std::wstring_view text);
-
 }  // namespace platform

@@ -65,11 +65,16 @@ std::wstring FailureReason(long status, bool machineWide, Press press, const std
     return fit.CutToFit(platform::SystemErrorText(status));
 }
 
+// The choice whose title the browser shows: the user's own, or the machine's.
+const wchar_t* ChoiceOf(const ShownTitle& shown) {
+    return shown.source == TitleSource::User ? L"your Windows NT/XP title"
+                                             : L"the Windows 95/98 or ME/2000 title";
+}
+
 Outcome OtherTitle(const std::wstring& lead, const ShownTitle& shown, const LineFit& fit) {
-    const std::wstring first = lead + (shown.source == TitleSource::User
-                                           ? L"your Windows NT/XP title comes first:"
-                                           : L"the Windows 95/98 or ME/2000 title shows:");
-    return {first + L"\r\n" + NamedTitle(shown.text, fit), Ending::OtherShows};
+    const wchar_t* verb = shown.source == TitleSource::User ? L" comes first:" : L" shows:";
+    return {lead + ChoiceOf(shown) + verb + L"\r\n" + NamedTitle(shown.text, fit),
+            Ending::OtherShows};
 }
 
 // The 64-bit view, changed first, was changed and the 32-bit one refused: the 64-bit frame of
@@ -135,11 +140,8 @@ Outcome DescribeShownTitle(const LineFit& fit) {
     case TitleSource::Unreadable: return {L"The " + std::wstring(NotReadBack), Ending::OtherShows};
     case TitleSource::ViewsDiffer: return {ViewsDiffer, Ending::OtherShows};
     case TitleSource::User:
-        return {lead + L"your Windows NT/XP title:\r\n" + NamedTitle(shown.text, fit),
-                Ending::Shown};
     case TitleSource::Machine:
-        return {lead + L"the Windows 95/98 or ME/2000 title:\r\n" + NamedTitle(shown.text, fit),
-                Ending::Shown};
+        return {lead + ChoiceOf(shown) + L":\r\n" + NamedTitle(shown.text, fit), Ending::Shown};
     case TitleSource::OwnName: break;
     }
     return {lead + L"its own name:\r\n" + QuotedSuffix(BrowserOwnName(), fit), Ending::Shown};
