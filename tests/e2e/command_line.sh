@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The program run with switches: each case's exit code, its words (UTF-8 in the file its output
-# goes to) and the registry after it; in cmd's console, from a batch file, which waits for it and
-# has its exit code; as Windows 98; /? with nowhere to write.
+# The program run with switches: each case's exit code, words (UTF-8 in the file its output goes
+# to) and the registry after it; from a batch file in cmd's console; /? with nowhere; as 98.
 PROGRAM=$1
 LOCATE=$2
 here=$(dirname "$0")
@@ -27,16 +26,13 @@ expect() {
     [[ $status == "$code" && ${words[0]:-} == "$first" && ${words[1]:-} == "$second" ]] ||
         fail "'$*' ended with $status, saying '${words[0]:-}' '${words[1]:-}'"
 }
-machine_title_is() {
-    for key in "${machine_keys[@]}"; do expect_value "$key" "Window Title" "$1" "not in $key"; done
-}
 
 NOW="Your Internet Explorer will now read: " FAILED="Your Internet Explorer could not be changed: "
 TITLE='Zoë'\''s "Café" C:\'  # quotes and backslashes, passed by the C runtime's rules
 expect 0 "$NOW" "\" - $TITLE\"" /title "$TITLE"
 expect_value "$USER_KEY" "Window Title" "$TITLE" "the user's title not written"
 expect 1 "Changed, but your Windows NT/XP title comes first:" "\" - $TITLE\"" -TITLE Ours /Machine
-machine_title_is Ours
+for key in "${machine_keys[@]}"; do expect_value "$key" "Window Title" Ours "not in $key"; done
 expect 0 "Your Internet Explorer reads your Windows NT/XP title:" "\" - $TITLE\"" /show
 expect 1 "Changed, but the Windows 95/98 or ME/2000 title shows:" "\" - Ours\"" /default
 expect 0 "Your Internet Explorer reads the Windows 95/98 or ME/2000 title:" "\" - Ours\"" /show
@@ -49,7 +45,7 @@ access KR  # as a standard user: the machine's keys may be read, not written
 expect 2 "$FAILED" "This needs an administrator, or choose Windows NT/XP." /title Mine /machine
 expect 2 "$FAILED" "This needs an administrator." /default /machine
 access KA
-machine_title_is Locked
+for key in "${machine_keys[@]}"; do expect_value "$key" "Window Title" Locked "$key changed"; done
 if [[ -n $OTHER_VIEW_KEY ]]; then  # the 32-bit view refuses what the 64-bit one took
     ask access "$WOW64_MACHINE_KEY" "D:(A;;KR;;;WD)" >/dev/null
     expect 1 "Changed for 64-bit Internet Explorer only:" \
@@ -69,14 +65,13 @@ printf '@"%s" /show\r\n@echo code %%errorlevel%%\r\n' "$(winepath -w "$PROGRAM")
 console=$(script -qec "wine cmd /c '$(winepath -w "$ARTIFACTS/show.bat")'" /dev/null </dev/null)
 [[ $console == *"reads its own name:"*"code 0"* ]] || fail "cmd's console showed: $console"
 
-set_value "$APP_KEY" Version win98  # the command line in the ANSI code page
-expect 0 "$NOW" "\" - $TITLE\"" /title "$TITLE"
-expect_value "$USER_KEY" "Window Title" "$TITLE" "the title not written as Windows 98"
-delete_value "$APP_KEY" Version
-
 start_program "$PROGRAM" /?
 expect_shown "Morvane" "$USAGE"
 screenshot usage-box "Morvane"
 press_keys Return
 wait_for_window_gone "Morvane"
+
+set_value "$APP_KEY" Version win98  # the command line in the ANSI code page
+expect 0 "$NOW" "\" - $TITLE\"" /title "$TITLE"
+expect_value "$USER_KEY" "Window Title" "$TITLE" "the title not written as Windows 98"
 echo "e2e command line: passed"

@@ -64,7 +64,16 @@ protected:
     }
 };
 
+// Wine shows the cues either way: the change the window is asked for tells.
+WPARAM cueChange = 0;
+LRESULT WINAPI RecordCueChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CHANGEUISTATE) cueChange = wParam;
+    return SendMessageW(window, message, wParam, lParam);
+}
+BOOL WINAPI CuesAlwaysShown(UINT, UINT, PVOID shown, UINT) { return *static_cast<BOOL*>(shown) = 1; }
+
 TEST_F(FormTest, LoadingBuildsTheDesignInPixelsAndUnloadingDiscardsIt) {
+    FakePlatform fake;
     const int before = Form::LoadedCount();
     form.Load();
     ASSERT_TRUE(form.IsLoaded());
@@ -83,9 +92,12 @@ TEST_F(FormTest, LoadingBuildsTheDesignInPixelsAndUnloadingDiscardsIt) {
     form.Unload();
     EXPECT_FALSE(form.IsLoaded());
     EXPECT_EQ(Form::LoadedCount(), before);
-    // Touching a control loads the window again, from its design.
+    // Touching a control loads the window again, from its design, cues as the user sets them.
+    Live().SystemParametersInfoW = &CuesAlwaysShown;
+    Live().SendMessageW = &RecordCueChange;
     EXPECT_EQ(form.Text(Name), L"typed");
     EXPECT_EQ(form.loads, 2);
+    EXPECT_EQ(cueChange, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS));
 }
 
 TEST_F(FormTest, ControlsGetTheirClassesStylesAndFonts) {
@@ -195,22 +207,6 @@ TEST_F(FormTest, EnterPressesTheFocusedPushButtonAloneAndCtrlASelectsTheWholeTex
     EXPECT_EQ(probe::Style(form.Control(Apply)) & BS_TYPEMASK, BS_PUSHBUTTON);
     probe::PressKey(VK_RETURN);
     EXPECT_EQ(form.clicks, (std::vector<int>{Apply, Apply, Apply}));
-}
-
-// Wine shows the cues either way: the change the window is asked for tells.
-WPARAM cueChange = 0;
-LRESULT WINAPI RecordCueChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CHANGEUISTATE) cueChange = wParam;
-    return SendMessageW(window, message, wParam, lParam);
-}
-BOOL WINAPI CuesAlwaysShown(UINT, UINT, PVOID shown, UINT) { return *static_cast<BOOL*>(shown) = 1; }
-
-TEST_F(FormTest, TheCuesShowFromTheStartWhereTheUserAlwaysHasThemShown) {
-    FakePlatform fake;
-    Live().SystemParametersInfoW = &CuesAlwaysShown;
-    Live().SendMessageW = &RecordCueChange;
-    form.Load();
-    EXPECT_EQ(cueChange, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS));
 }
 
 TEST_F(FormTest, AnErrorInAHandlerIsReportedAndTheWindowCarriesOn) {
